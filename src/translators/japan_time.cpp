@@ -1,0 +1,43 @@
+#include "translators/japan_time.hpp"
+
+#include <chrono>
+
+#include "translators/text.hpp"
+
+namespace aerolume {
+
+namespace {
+
+constexpr std::chrono::hours kJapanOffset{9};
+
+bool FieldsInRange(const CivilTime& t) {
+  return t.year >= 1900 && t.month >= 1 && t.month <= 12 && t.day >= 1 && t.day <= 31 &&
+         t.hour >= 0 && t.hour <= 23 && t.minute >= 0 && t.minute <= 59;
+}
+
+}  // namespace
+
+std::optional<CivilTime> ToJapanTime(const CivilTime& utc) {
+  using namespace std::chrono;
+  if (!FieldsInRange(utc)) return std::nullopt;
+  // Day 1 of the month plus (day - 1) days carries a 31st of a 30-day month over.
+  const sys_days monthStart = year_month_day{year{utc.year}, month{static_cast<unsigned>(utc.month)},
+                                             day{1}};
+  const sys_time<minutes> moment = monthStart + days{utc.day - 1} + hours{utc.hour} +
+                             minutes{utc.minute} + kJapanOffset;
+  const sys_days date = floor<days>(moment);
+  const year_month_day ymd{date};
+  const hh_mm_ss clock{moment - date};
+  return CivilTime{static_cast<int>(ymd.year()), static_cast<int>(static_cast<unsigned>(ymd.month())),
+                   static_cast<int>(static_cast<unsigned>(ymd.day())),
+                   static_cast<int>(clock.hours().count()),
+                   static_cast<int>(clock.minutes().count())};
+}
+
+CivilTime ReadTimeLine(std::string_view timeLine) {
+  return CivilTime{ToInt(Mid(timeLine, 0, 4)), ToInt(Mid(timeLine, 5, 2)),
+                   ToInt(Mid(timeLine, 8, 2)), ToInt(Mid(timeLine, 11, 2)),
+                   ToInt(Mid(timeLine, 14, 2))};
+}
+
+}  // namespace aerolume

@@ -1,0 +1,95 @@
+#include "translators/text.hpp"
+
+#include <climits>
+#include <stdexcept>
+
+namespace aerolume {
+
+namespace {
+
+std::size_t Length(std::string_view text) { return text.size(); }
+
+// A count or position below zero behaves as zero.
+std::size_t NonNegative(int value) { return value < 0 ? 0 : static_cast<std::size_t>(value); }
+
+bool IsBlank(char c) {
+  return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+}  // namespace
+
+std::string Left(std::string_view text, int count) {
+  return std::string(text.substr(0, NonNegative(count)));
+}
+
+std::string Right(std::string_view text, int count) {
+  const std::size_t n = NonNegative(count);
+  if (n >= Length(text)) return std::string(text);
+  return std::string(text.substr(Length(text) - n));
+}
+
+std::string Mid(std::string_view text, int first, int count) {
+  const std::size_t start = NonNegative(first);
+  if (start >= Length(text)) return {};
+  return std::string(text.substr(start, NonNegative(count)));
+}
+
+std::string Mid(std::string_view text, int first) {
+  const std::size_t start = NonNegative(first);
+  if (start >= Length(text)) return {};
+  return std::string(text.substr(start));
+}
+
+int ToInt(std::string_view text) {
+  std::size_t pos = 0;
+  while (pos < text.size() && IsBlank(text[pos])) ++pos;
+  bool negative = false;
+  if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
+    negative = text[pos] == '-';
+    ++pos;
+  }
+  long long value = 0;
+  for (; pos < text.size() && IsDigit(text[pos]); ++pos) {
+    value = value * 10 + (text[pos] - '0');
+    if (value > static_cast<long long>(INT_MAX) + 1) value = static_cast<long long>(INT_MAX) + 1;
+  }
+  if (negative) value = -value;
+  if (value > INT_MAX) return INT_MAX;
+  return static_cast<int>(value);
+}
+
+std::string FormatInt(int value) { return std::to_string(value); }
+
+bool IsGreaterThan(std::string_view text, std::string_view literal) { return text > literal; }
+
+const std::string& GroupAt(const GroupList& groups, int index) {
+  if (index < 0 || static_cast<std::size_t>(index) >= groups.size()) {
+    throw std::invalid_argument("group index outside the report");
+  }
+  return groups[static_cast<std::size_t>(index)];
+}
+
+bool IsAllDigits(std::string_view text) {
+  for (char c : text) {
+    if (!IsDigit(c)) return false;
+  }
+  return true;
+}
+
+bool IsPeriodGroup(std::string_view group) {
+  return group.size() == 9 && group[4] == '/' && IsAllDigits(group.substr(0, 4)) &&
+         IsAllDigits(group.substr(5, 4));
+}
+
+bool IsFromGroup(std::string_view group) {
+  return group.size() == 6 && group.substr(0, 2) == "FM" && IsAllDigits(group.substr(2, 4));
+}
+
+bool IsKnotSpeed(std::string_view group) {
+  return group.size() >= 3 && group.substr(group.size() - 2) == "KT" &&
+         IsAllDigits(group.substr(0, group.size() - 2));
+}
+
+}  // namespace aerolume

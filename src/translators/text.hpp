@@ -1,0 +1,37 @@
+// Byte-exact text operations and token tests that every group rule relies on.
+// Positions and counts are bytes from 0; out-of-range arguments are cut, never rejected.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace aerolume {
+
+// The groups of one report body, in report order; entries are never empty.
+using GroupList = std::vector<std::string>;
+
+std::string Left(std::string_view text, int count);
+std::string Right(std::string_view text, int count);
+std::string Mid(std::string_view text, int first, int count);
+std::string Mid(std::string_view text, int first);
+
+// Decimal conversion as C's atoi reads it ("08" -> 8, "1A" -> 1, "" -> 0), but
+// saturating instead of overflowing on absurdly long digit runs.
+int ToInt(std::string_view text);
+
+// "%d": signed decimal without padding.
+std::string FormatInt(int value);
+
+// Byte-wise lexicographic order; a proper prefix sorts first.
+bool IsGreaterThan(std::string_view text, std::string_view literal);
+
+// Range-checked read of a group; throws std::invalid_argument outside the list.
+const std::string& GroupAt(const GroupList& groups, int index);
+
+bool IsAllDigits(std::string_view text);
+bool IsPeriodGroup(std::string_view group);  // DDHH/DDHH
+bool IsFromGroup(std::string_view group);    // FMhhmm
+bool IsKnotSpeed(std::string_view group);    // digits followed by KT
+
+}  // namespace aerolume
