@@ -1,0 +1,35 @@
+// The state one decoding step works on: the group list, where the walk stands,
+// the step's text and the report state that wind and marker groups update.
+#pragma once
+
+#include <string>
+
+#include "decoder/report_state.hpp"
+#include "translators/text.hpp"
+
+namespace aerolume {
+
+struct DecodeContext {
+  ReportState& state;
+  const GroupList& groups;
+  bool isMetar;
+  int index = 0;         // the current group; a rule that swallows groups moves it on
+  std::string stepText;  // the line this step produces
+
+  const std::string& Group() const { return GroupAt(groups, index); }
+  int GroupLength() const { return static_cast<int>(Group().size()); }
+
+  // The group `offset` places away from the current one, or the empty text when the
+  // report has no group there: a report cut short never stops the decoding.
+  std::string Neighbour(int offset) const;
+  bool HasNeighbour(int offset) const;
+
+  // Swallow the next `count` groups: the step ends on the last of them.
+  void Consume(int count) { index += count; }
+
+  // Wind groups describe the observation only in a METAR before its first
+  // RMK, BECMG, TEMPO or FCST.
+  bool MayWriteWind() const { return isMetar && !state.m_pastObservation; }
+};
+
+}  // namespace aerolume
