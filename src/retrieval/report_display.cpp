@@ -1,0 +1,71 @@
+#include "retrieval/report_display.hpp"
+
+#include "decoder/decode_report.hpp"
+#include "retrieval/station_file.hpp"
+
+namespace aerolume {
+
+namespace {
+
+struct ReportFields {
+  ReportField time;
+  ReportField raw;
+  ReportField decoded;
+};
+
+ReportFields FieldsOf(ReportKind kind) {
+  if (kind == ReportKind::Metar) {
+    return {ReportField::MetarTime, ReportField::MetarRaw, ReportField::MetarDecoded};
+  }
+  return {ReportField::TafTime, ReportField::TafRaw, ReportField::TafDecoded};
+}
+
+void Present(ReportState& state, ReportView& view, ReportKind kind, const std::string& text) {
+  const ShownReport shown = ComposeReport(state, kind, text);
+  const ReportFields fields = FieldsOf(kind);
+  if (shown.error) {
+    view.ShowMessage(*shown.error, MessageIcon::Stop);
+    return;
+  }
+  view.SetField(fields.time, shown.time);
+  if (IsStatusText(text)) return;
+  view.SetField(fields.raw, shown.raw);
+  view.SetField(fields.decoded, shown.decoded);
+}
+
+}  // namespace
+
+std::string UnreadableTimeMessage(const std::string& timeLine) {
+  return "時刻を読み取れません: " + timeLine;
+}
+
+ShownReport ComposeReport(ReportState& state, ReportKind kind, const std::string& text) {
+  ShownReport shown;
+  if (IsStatusText(text)) {
+    shown.time = text == "404" ? "NOT FOUND" : text;
+    return shown;
+  }
+  state.m_timeLine = TimeLineOf(text);
+  const std::optional<std::string> time = FormatIssueTime(state.m_timeLine);
+  if (!time) {
+    shown.error = UnreadableTimeMessage(state.m_timeLine);
+    return shown;
+  }
+  shown.time = *time;
+  shown.raw = BodyOf(text);
+  const bool isMetar = kind == ReportKind::Metar;
+  if (isMetar) state.m_pastObservation = false;
+  shown.lines = DecodeReportLines(state, isMetar, SplitReportGroups(shown.raw, state.m_stationCode));
+  shown.decoded = JoinDecodedLines(shown.lines);
+  return shown;
+}
+
+void ShowMetar(ReportState& state, ReportView& view, std::string text) {
+  Present(state, view, ReportKind::Metar, text);
+}
+
+void ShowTaf(ReportState& state, ReportView& view, std::string text) {
+  Present(state, view, ReportKind::Taf, text);
+}
+
+}  // namespace aerolume

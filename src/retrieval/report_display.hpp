@@ -1,0 +1,36 @@
+// The display steps: one normalised station file (or status text) into the time,
+// raw and decoded fields of its report.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "decoder/report_state.hpp"
+#include "retrieval/report_view.hpp"
+
+namespace aerolume {
+
+enum class ReportKind { Metar, Taf };
+
+// What one report's three fields show, plus what the decoder produced line by line.
+struct ShownReport {
+  std::string time;
+  std::string raw;
+  std::string decoded;
+  std::vector<std::string> lines;
+  // The message for a time line that cannot be read; the fields then stay empty.
+  std::optional<std::string> error;
+};
+
+// Status texts ("404") fill the time field only. A file sets m_timeLine, then the
+// time, raw text and decoded text; a METAR first clears m_pastObservation and
+// leaves its observed wind in the state.
+ShownReport ComposeReport(ReportState& state, ReportKind kind, const std::string& text);
+
+std::string UnreadableTimeMessage(const std::string& timeLine);
+
+void ShowMetar(ReportState& state, ReportView& view, std::string text);
+void ShowTaf(ReportState& state, ReportView& view, std::string text);
+
+}  // namespace aerolume

@@ -1,0 +1,28 @@
+// What the selection cycle and the display steps show, whatever shows it: the
+// dialog's six fields, message boxes and wind window, or a terminal.
+#pragma once
+
+#include <string>
+
+#include "decoder/report_state.hpp"
+
+namespace aerolume {
+
+enum class ReportField { MetarRaw, MetarDecoded, MetarTime, TafRaw, TafDecoded, TafTime };
+
+enum class MessageIcon {
+  Exclamation,  // download failures
+  Stop,         // a report whose issue time cannot be read
+};
+
+class ReportView {
+ public:
+  virtual ~ReportView() = default;
+  virtual void SetField(ReportField field, const std::string& text) = 0;
+  // Shown at once; a desktop view waits for the user's OK.
+  virtual void ShowMessage(const std::string& text, MessageIcon icon) = 0;
+  // Hands the station and its observed wind to the wind display and restarts it.
+  virtual void ShowWind(const std::string& stationCode, const WindValues& wind) = 0;
+};
+
+}  // namespace aerolume
