@@ -1,0 +1,121 @@
+#include <gtest/gtest.h>
+
+#include "../cli_runner.hpp"
+#include "cli/encoding.hpp"
+
+namespace aerolume {
+namespace {
+
+using testing_support::RunCliWords;
+
+const char* kMetarFile = "2012/05/06 12:00\nRJTT 061200Z 18010KT 9999 FEW020 25/18 Q1012 NOSIG\n";
+
+TEST(CliDecodeTest, WorkedStationFile) {
+  const auto run = RunCliWords({"decode", "--json"}, kMetarFile);
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  const nlohmann::json report = run.Json();
+  EXPECT_EQ(report["station"], "RJTT");
+  EXPECT_EQ(report["kind"], "metar");
+  EXPECT_EQ(report["time"], "2012/05/06 21:00");
+  EXPECT_EQ(report["raw"], "RJTT 061200Z 18010KT 9999 FEW020 25/18 Q1012 NOSIG");
+  EXPECT_EQ(report["lines"].size(), 6u);
+  EXPECT_EQ(report["lines"][0], "180方向 10KTの風");
+  EXPECT_EQ(report["wind"]["direction"], 180);
+  EXPECT_TRUE(report["error"].is_null());
+}
+
+TEST(CliDecodeTest, TextOutputHasTimeRawAndLines) {
+  const auto run = RunCliWords({"decode", "--station", "RJTT"}, kMetarFile);
+  ASSERT_EQ(run.exitCode, 0);
+  EXPECT_TRUE(run.out.starts_with("time: 2012/05/06 21:00\nraw: RJTT 061200Z 18010KT 9999 FEW020 "
+                                  "25/18 Q1012 NOSIG\n\n180方向 10KTの風\n"))
+      << run.out;
+  EXPECT_EQ(run.out.find('\r'), std::string::npos);
+}
+
+TEST(CliDecodeTest, StatusTextShowsNotFound) {
+  const auto report = RunCliWords({"decode", "--json", "--station", "RJTT"}, "404").Json();
+  EXPECT_EQ(report["time"], "NOT FOUND");
+  EXPECT_EQ(report["raw"], "");
+  EXPECT_EQ(report["decoded"], "");
+  EXPECT_TRUE(report["lines"].empty());
+}
+
+TEST(CliDecodeTest, TafStationComesAfterTheTafWords) {
+  const auto report =
+      RunCliWords({"decode", "--taf", "--json"},
+                  "2012/05/06 05:00\nTAF AMD RJTT 060500Z 0606/0712 18010KT\n")
+          .Json();
+  EXPECT_EQ(report["station"], "RJTT");
+  EXPECT_EQ(report["kind"], "taf");
+  EXPECT_EQ(report["lines"][1], "180方向 10KTの風");
+  EXPECT_TRUE(report["wind"].is_null());
+}
+
+TEST(CliDecodeTest, UnreadableTimeLineFailsWithItsMessage) {
+  const auto run = RunCliWords({"decode", "--json"}, "ABCDEFGHIJKLMNOPQRSTUVWXYZ\n");
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_EQ(run.Json()["error"], "時刻を読み取れません: ABCDEFGHIJKLMNOP");
+}
+
+TEST(CliDecodeTest, BinaryInputNeverBreaksTheJson) {
+  const char raw[] = "2012/05/06 12:00\nRJTT 061200Z \xff\xfe\x00\x80 X\n";
+  const std::string bytes(raw, sizeof raw - 1);
+  const auto run = RunCliWords({"decode", "--json"}, bytes);
+  EXPECT_EQ(run.exitCode, 0);
+  EXPECT_NO_THROW(run.Json());
+}
+
+TEST(CliEncodingTest, Cp932BytesOfTheReportCharacters) {
+  EXPECT_EQ(cli::ToCp932("ﾟC"), "\xDF\x43");
+  EXPECT_EQ(cli::ToCp932("～"), "\x81\x60");
+  EXPECT_EQ(cli::ToCp932("A\xff" "B"), "A?B");  // not UTF-8
+  EXPECT_EQ(cli::ToCp932("\xF0\x9F\x98\x80"), "?");  // no such character in code page 932
+}
+
+TEST(CliEncodingTest, DecodeWritesTheSectorTildeInCp932) {
+  const auto run = RunCliWords({"decode", "--encoding", "cp932"},
+                               "2012/05/06 12:00\nRJTT 061200Z 34005KT 300V020\n");
+  ASSERT_EQ(run.exitCode, 0);
+  EXPECT_NE(run.out.find("300\x81\x60" "020"), std::string::npos);
+}
+
+TEST(CliStationsTest, ListsTheCatalogue) {
+  const auto run = RunCliWords({"stations", "--json"});
+  const nlohmann::json list = run.Json();
+  ASSERT_EQ(list.size(), 104u);
+  EXPECT_EQ(list[0]["code"], "RJAA");
+  EXPECT_EQ(list[0]["name"], "新東京国際空港（成田）");
+  const auto text = RunCliWords({"stations"});
+  EXPECT_TRUE(text.out.starts_with("RJAA 新東京国際空港（成田）\nRJAF 松本空港\n"));
+}
+
+TEST(CliGroupsTest, GroupsAfterDoubleDashAreNeverOptions) {
+  const auto run = RunCliWords({"groups", "--json", "--", "--json", "XYZ"});
+  ASSERT_EQ(run.exitCode, 0);
+  EXPECT_EQ(run.Json()["lines"], nlohmann::json({"--json", "XYZ"}));
+  EXPECT_EQ(run.Json()["past_observation"], false);
+}
+
+TEST(CliUsageTest, MistakesExitWithTwo) {
+  const std::vector<std::vector<std::string>> mistakes = {
+      {},
+      {"nonsense"},
+      {"decode", "--bogus"},
+      {"decode", "--station"},
+      {"decode", "a", "b"},
+      {"decode", "/nonexistent/file"},
+      {"stations", "--encoding", "latin1"},
+      {"stations", "extra"},
+  };
+  for (const auto& words : mistakes) {
+    const auto run = RunCliWords(words);
+    EXPECT_EQ(run.exitCode, 2) << (words.empty() ? "" : words.front());
+    EXPECT_NE(run.err.find("usage"), std::string::npos);
+  }
+  EXPECT_EQ(RunCliWords({"--help"}).exitCode, 0);
+  EXPECT_EQ(RunCliWords({"--version"}).out, "aerolume-cli 2.0.0.4\n");
+}
+
+}  // namespace
+}  // namespace aerolume
