@@ -1,0 +1,51 @@
+#include "translators/weather.hpp"
+
+#include "translators/vocabulary.hpp"
+
+namespace aerolume {
+
+namespace {
+
+// The one-byte signs first, then the two-letter codes; no code is a prefix of
+// another, so the order among them never decides a match.
+constexpr CodeText kWeatherWords[] = {
+    {"-", "弱い"},    {"+", "強い"},    {"VC", "8km以内で"}, {"TS", "雷"},
+    {"SH", "にわか"}, {"FZ", "着氷性"}, {"BC", "散在"},      {"MI", "地表付近"},
+    {"PR", "部分的"}, {"DR", "低い"},   {"BL", "高い"},      {"RA", "雨"},
+    {"DZ", "霧雨"},   {"SN", "雪"},     {"SG", "霧雪"},      {"GR", "ひょう"},
+    {"GS", "あられ"}, {"PL", "凍雨"},   {"IC", "氷晶"},      {"BR", "靄"},
+    {"FG", "霧"},     {"SA", "砂"},     {"FU", "煙"},        {"DU", "塵"},
+    {"HZ", "もや"},   {"VA", "火山灰"}, {"SQ", "スコール"},  {"DS", "塵嵐"},
+    {"FC", "漏斗雲"}, {"SS", "砂嵐"},   {"PO", "塵旋風"},    {"RE", "過去1時間以内に"},
+};
+
+constexpr std::size_t kCodeLength = 2;
+
+}  // namespace
+
+std::string TranslateWeather(std::string_view group) {
+  std::string result;
+  std::string_view rest = group;
+  while (!rest.empty()) {
+    // A one-byte entry can only match the one-byte piece, a code only the two-byte one.
+    std::size_t length = 1;
+    std::string_view word = LookUp(kWeatherWords, rest.substr(0, length));
+    if (word.empty()) {
+      length = kCodeLength;
+      word = LookUp(kWeatherWords, rest.substr(0, length));
+    }
+    if (word.empty()) {
+      result += rest;
+      break;
+    }
+    result += word;
+    rest.remove_prefix(length);
+  }
+  return result;
+}
+
+bool IsWeatherCode(std::string_view twoLetters) {
+  return twoLetters.size() == kCodeLength && !LookUp(kWeatherWords, twoLetters).empty();
+}
+
+}  // namespace aerolume

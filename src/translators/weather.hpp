@@ -1,0 +1,18 @@
+// Present-weather groups (-SHRA, +TSRA, VCSH, RERA, ...) in Japanese.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace aerolume {
+
+// Reads the group from the left, replacing each intensity sign and two-letter code
+// by its word, without separators; from the first unknown piece on the group is
+// copied unchanged. Empty only for an empty group.
+std::string TranslateWeather(std::string_view group);
+
+// True for exactly the two-letter codes that TranslateWeather knows, so that the
+// decoder takes for weather only the groups that this translator can start on.
+bool IsWeatherCode(std::string_view twoLetters);
+
+}  // namespace aerolume

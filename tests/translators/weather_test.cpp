@@ -1,0 +1,53 @@
+#include "translators/weather.hpp"
+
+#include <gtest/gtest.h>
+
+namespace aerolume {
+namespace {
+
+struct WeatherCase {
+  const char* group;
+  const char* text;
+};
+
+class WeatherTest : public testing::TestWithParam<WeatherCase> {};
+
+TEST_P(WeatherTest, TranslatesFromTheLeft) {
+  EXPECT_EQ(TranslateWeather(GetParam().group), GetParam().text);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Groups, WeatherTest,
+    testing::Values(WeatherCase{"-SHRA", "弱いにわか雨"}, WeatherCase{"+TSRA", "強い雷雨"},
+                    WeatherCase{"VCSH", "8km以内でにわか"},
+                    WeatherCase{"RERA", "過去1時間以内に雨"}, WeatherCase{"FZFG", "着氷性霧"},
+                    WeatherCase{"BLSN", "高い雪"}, WeatherCase{"MIFG", "地表付近霧"},
+                    WeatherCase{"+FC", "強い漏斗雲"}, WeatherCase{"SHRASN", "にわか雨雪"},
+                    WeatherCase{"BCFG", "散在霧"}, WeatherCase{"PRFG", "部分的霧"},
+                    WeatherCase{"DRSA", "低い砂"}, WeatherCase{"-DZ", "弱い霧雨"},
+                    WeatherCase{"SG", "霧雪"}, WeatherCase{"GRGS", "ひょうあられ"},
+                    WeatherCase{"PLIC", "凍雨氷晶"}, WeatherCase{"BR", "靄"},
+                    WeatherCase{"FUDU", "煙塵"}, WeatherCase{"HZVA", "もや火山灰"},
+                    WeatherCase{"SQ", "スコール"}, WeatherCase{"+DS", "強い塵嵐"},
+                    WeatherCase{"+SS", "強い砂嵐"}, WeatherCase{"PO", "塵旋風"},
+                    // A sign counts wherever it stands.
+                    WeatherCase{"RA-SN", "雨弱い雪"}, WeatherCase{"-+", "弱い強い"},
+                    // The first unknown piece is copied with everything after it.
+                    WeatherCase{"RAXX", "雨XX"}, WeatherCase{"UP", "UP"},
+                    WeatherCase{"////", "////"}, WeatherCase{"BLU", "高いU"},
+                    WeatherCase{"RAN", "雨N"}, WeatherCase{"XXRA", "XXRA"}, WeatherCase{"ra", "ra"},
+                    WeatherCase{"", ""}));
+
+TEST(WeatherCodeTest, KnowsExactlyTheTwoLetterCodes) {
+  for (const char* code :
+       {"VC", "TS", "SH", "FZ", "BC", "MI", "PR", "DR", "BL", "RA", "DZ", "SN", "SG", "GR", "GS",
+        "PL", "IC", "BR", "FG", "SA", "FU", "DU", "HZ", "VA", "SQ", "DS", "FC", "SS", "PO", "RE"}) {
+    EXPECT_TRUE(IsWeatherCode(code)) << code;
+  }
+  for (const char* other : {"-", "+", "", "R", "RAS", "ra", "VV", "UP", "-R"}) {
+    EXPECT_FALSE(IsWeatherCode(other)) << other;
+  }
+}
+
+}  // namespace
+}  // namespace aerolume
