@@ -1,0 +1,38 @@
+#include "translators/runway_range.hpp"
+
+#include <gtest/gtest.h>
+
+namespace aerolume {
+namespace {
+
+struct RangeCase {
+  const char* group;
+  const char* text;
+};
+
+class RunwayRangeTest : public testing::TestWithParam<RangeCase> {};
+
+TEST_P(RunwayRangeTest, ReadsRunwayValuesAndTendency) {
+  EXPECT_EQ(TranslateRunwayRange(GetParam().group), GetParam().text);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Groups, RunwayRangeTest,
+    testing::Values(RangeCase{"R34L/P1500N", "RWY34L視程 1500m以上 変化なし"},
+                    RangeCase{"R16/0800V1200U", "RWY16視程 0800m～1200m 回復傾向"},
+                    RangeCase{"R34/M0050D", "RWY34視程 0050m以下 悪化傾向"},
+                    RangeCase{"R34R/1000", "RWY34R視程 1000m"},
+                    RangeCase{"R34L/////N", "RWY34L視程 ////m 変化なし"},
+                    RangeCase{"R16R/M0600VP1500U", "RWY16R視程 0600m以下～1500m以上 回復傾向"},
+                    // A leftover that is no item stays in the line after what was read.
+                    RangeCase{"R34/1500FT", "RWY34視程 1500mFT"},
+                    RangeCase{"R34/15000", "RWY34視程 1500m0"},
+                    RangeCase{"R34/1500UFT", "RWY34視程 1500m 回復傾向FT"},
+                    // A bound with fewer than four bytes after it takes what there is.
+                    RangeCase{"R34/P15", "RWY34視程 15m以上"},
+                    // Cut-short groups, which the decoder never hands over, still give a text.
+                    RangeCase{"R34L", "RWY34L視程 "}, RangeCase{"R", "RWY視程 "},
+                    RangeCase{"", "RWY視程 "}));
+
+}  // namespace
+}  // namespace aerolume
