@@ -1,51 +1,210 @@
-// Visibility, sky, present weather, temperature and pressure groups.
+// Visibility, sky, present weather, temperature and pressure groups. Each looks at
+// the current group only, gives one line and swallows nothing.
+#include <initializer_list>
+#include <string>
+#include <string_view>
+
 #include "decoder/rules.hpp"
+#include "translators/cloud_type.hpp"
+#include "translators/runway_range.hpp"
+#include "translators/vocabulary.hpp"
+#include "translators/weather.hpp"
 
 namespace aerolume {
 
-bool TestVerticalVisibility(const DecodeContext&) { return false; }
-void ApplyVerticalVisibility(DecodeContext&) {}
+namespace {
 
-bool TestRunwayVisualRange(const DecodeContext&) { return false; }
-void ApplyRunwayVisualRange(DecodeContext&) {}
+constexpr std::string_view kDegrees = "ﾟC";
 
-bool TestCavok(const DecodeContext&) { return false; }
-void ApplyCavok(DecodeContext&) {}
+constexpr CodeText kSkyWords[] = {
+    {"CAVOK", "快晴"},
+    {"SKC", "晴天"},
+    {"NSC", "雲無し"},
+    {"CLR", "晴れ"},
+};
 
-bool TestSkyClear(const DecodeContext&) { return false; }
-void ApplySkyClear(DecodeContext&) {}
+bool Digits(std::string_view g, int first, int count) {
+  return IsAllDigits(Mid(g, first, count));
+}
 
-bool TestNoSignificantCloud(const DecodeContext&) { return false; }
-void ApplyNoSignificantCloud(DecodeContext&) {}
+bool IsOneOf(std::string_view piece, std::initializer_list<std::string_view> choices) {
+  for (std::string_view choice : choices) {
+    if (piece == choice) return true;
+  }
+  return false;
+}
 
-bool TestClearBelowLimit(const DecodeContext&) { return false; }
-void ApplyClearBelowLimit(DecodeContext&) {}
+std::string Celsius(std::string_view sign, std::string_view value) {
+  return std::string(sign) + FormatInt(ToInt(value)) + std::string(kDegrees);
+}
 
-bool TestTemperatureAboveZero(const DecodeContext&) { return false; }
-void ApplyTemperatureAboveZero(DecodeContext&) {}
+// A dew point that was not measured (20/// and the like) is reported as unknown
+// rather than as a made-up 0.
+std::string DewPointText(std::string_view g, std::string_view sign) {
+  const std::string value = Right(g, 2);
+  if (value.size() != 2 || !IsAllDigits(value)) return "露点不明";
+  return "露点" + Celsius(sign, value);
+}
 
-bool TestTemperatureDewPointBelowZero(const DecodeContext&) { return false; }
-void ApplyTemperatureDewPointBelowZero(DecodeContext&) {}
+std::string TemperatureText(std::string_view temperature, std::string_view temperatureSign,
+                            std::string_view g, std::string_view dewPointSign) {
+  return "気温" + Celsius(temperatureSign, temperature) + " " + DewPointText(g, dewPointSign);
+}
 
-bool TestTemperatureBothBelowZero(const DecodeContext&) { return false; }
-void ApplyTemperatureBothBelowZero(DecodeContext&) {}
+void ApplySkyWord(DecodeContext& c) {
+  c.stepText = std::string(LookUp(kSkyWords, c.Group()));
+}
 
-bool TestCloudLayer(const DecodeContext&) { return false; }
-void ApplyCloudLayer(DecodeContext&) {}
+// Where the type letters after the height name no known type (FEW030///), the
+// layer reads like one reported without a type.
+std::string CloudTypeText(std::string_view g) {
+  const int n = static_cast<int>(g.size());
+  const std::string name = n > 6 ? CloudTypeName(Right(g, n - 6)) : std::string();
+  return name.empty() ? "雲" : name;
+}
 
-bool TestPressureHectopascal(const DecodeContext&) { return false; }
-void ApplyPressureHectopascal(DecodeContext&) {}
+}  // namespace
 
-bool TestPressureInches(const DecodeContext&) { return false; }
-void ApplyPressureInches(DecodeContext&) {}
+bool TestVerticalVisibility(const DecodeContext& c) {
+  const std::string& g = c.Group();
+  return g.size() == 5 && Left(g, 2) == "VV" && IsAllDigits(Right(g, 3));
+}
 
-bool TestVisibility(const DecodeContext&) { return false; }
-void ApplyVisibility(DecodeContext&) {}
+void ApplyVerticalVisibility(DecodeContext& c) {
+  const int feet = ToInt(Right(c.Group(), 3)) * 100;
+  c.stepText = "鉛直視程" + FormatInt(feet) + "フィート";
+}
 
-bool TestProbability(const DecodeContext&) { return false; }
-void ApplyProbability(DecodeContext&) {}
+bool TestRunwayVisualRange(const DecodeContext& c) {
+  const std::string& g = c.Group();
+  return g.size() >= 9 && Left(g, 1) == "R" && Digits(g, 1, 2) &&
+         IsOneOf(Mid(g, 3, 1), {"/", "L", "R"});
+}
 
-bool TestPresentWeather(const DecodeContext&) { return false; }
-void ApplyPresentWeather(DecodeContext&) {}
+void ApplyRunwayVisualRange(DecodeContext& c) {
+  c.stepText = TranslateRunwayRange(c.Group());
+}
+
+bool TestCavok(const DecodeContext& c) {
+  return c.Group() == "CAVOK";
+}
+void ApplyCavok(DecodeContext& c) {
+  ApplySkyWord(c);
+}
+
+bool TestSkyClear(const DecodeContext& c) {
+  return c.Group() == "SKC";
+}
+void ApplySkyClear(DecodeContext& c) {
+  ApplySkyWord(c);
+}
+
+bool TestNoSignificantCloud(const DecodeContext& c) {
+  return c.Group() == "NSC";
+}
+void ApplyNoSignificantCloud(DecodeContext& c) {
+  ApplySkyWord(c);
+}
+
+bool TestClearBelowLimit(const DecodeContext& c) {
+  return c.Group() == "CLR";
+}
+void ApplyClearBelowLimit(DecodeContext& c) {
+  ApplySkyWord(c);
+}
+
+bool TestTemperatureAboveZero(const DecodeContext& c) {
+  const std::string& g = c.Group();
+  return g.size() == 5 && Digits(g, 0, 2) && Mid(g, 2, 1) == "/";
+}
+
+void ApplyTemperatureAboveZero(DecodeContext& c) {
+  const std::string& g = c.Group();
+  c.stepText = TemperatureText(Left(g, 2), "", g, "");
+}
+
+bool TestTemperatureDewPointBelowZero(const DecodeContext& c) {
+  const std::string& g = c.Group();
+  return g.size() == 6 && Digits(g, 0, 2) && Mid(g, 2, 1) == "/" && Mid(g, 3, 1) == "M";
+}
+
+void ApplyTemperatureDewPointBelowZero(DecodeContext& c) {
+  const std::string& g = c.Group();
+  c.stepText = TemperatureText(Left(g, 2), "", g, "-");
+}
+
+bool TestTemperatureBothBelowZero(const DecodeContext& c) {
+  const std::string& g = c.Group();
+  return g.size() == 7 && Left(g, 1) == "M" && Digits(g, 1, 2) && Mid(g, 3, 1) == "/";
+}
+
+void ApplyTemperatureBothBelowZero(DecodeContext& c) {
+  const std::string& g = c.Group();
+  c.stepText = TemperatureText(Mid(g, 1, 2), "-", g, "-");
+}
+
+bool TestCloudLayer(const DecodeContext& c) {
+  const std::string& g = c.Group();
+  return g.size() >= 6 && IsOneOf(Left(g, 3), {"FEW", "SCT", "BKN", "OVC"});
+}
+
+void ApplyCloudLayer(DecodeContext& c) {
+  const std::string& g = c.Group();
+  const std::string height = Mid(g, 3, 3);
+  std::string text = height == "///" ? "高さ不明 " : FormatInt(ToInt(height)) + "00フィート";
+  text += Left(g, 3) + "の" + CloudTypeText(g);
+  c.stepText = text;
+}
+
+bool TestPressureHectopascal(const DecodeContext& c) {
+  const std::string& g = c.Group();
+  return g.size() == 5 && Left(g, 1) == "Q" && Digits(g, 1, 4);
+}
+
+void ApplyPressureHectopascal(DecodeContext& c) {
+  c.stepText = "気圧 " + FormatInt(ToInt(Mid(c.Group(), 1, 4))) + "hPa";
+}
+
+bool TestPressureInches(const DecodeContext& c) {
+  const std::string& g = c.Group();
+  return g.size() == 5 && Left(g, 1) == "A" && Digits(g, 1, 4);
+}
+
+// The hundredths are copied, so that 30.02 keeps its zero.
+void ApplyPressureInches(DecodeContext& c) {
+  const std::string& g = c.Group();
+  c.stepText = "気圧 " + FormatInt(ToInt(Mid(g, 1, 2))) + "." + Mid(g, 3, 2) + "inHg";
+}
+
+// A four-digit group at the head of the list is not a visibility.
+bool TestVisibility(const DecodeContext& c) {
+  const std::string& g = c.Group();
+  return g.size() == 4 && IsAllDigits(g) && c.index > 0;
+}
+
+void ApplyVisibility(DecodeContext& c) {
+  const std::string& g = c.Group();
+  c.stepText = "視程 " + (g == "9999" ? std::string("10km以上") : g + "m");
+}
+
+// PROB30, PROB40: the chance of the change group that follows. Tried before present
+// weather, which would otherwise read the PR as "partial".
+bool TestProbability(const DecodeContext& c) {
+  const std::string& g = c.Group();
+  return g.size() == 6 && Left(g, 4) == "PROB" && Digits(g, 4, 2);
+}
+
+void ApplyProbability(DecodeContext& c) {
+  c.stepText = "確率" + Right(c.Group(), 2) + "%";
+}
+
+bool TestPresentWeather(const DecodeContext& c) {
+  const std::string& g = c.Group();
+  return g.size() >= 2 && (IsOneOf(Left(g, 1), {"-", "+"}) || IsWeatherCode(Left(g, 2)));
+}
+
+void ApplyPresentWeather(DecodeContext& c) {
+  c.stepText = TranslateWeather(c.Group());
+}
 
 }  // namespace aerolume
