@@ -91,9 +91,9 @@ TEST(CliStationsTest, ListsTheCatalogue) {
 }
 
 TEST(CliGroupsTest, GroupsAfterDoubleDashAreNeverOptions) {
-  const auto run = RunCliWords({"groups", "--json", "--", "--json", "XYZ"});
+  const auto run = RunCliWords({"groups", "--json", "--", "--taf", "XYZ"});
   ASSERT_EQ(run.exitCode, 0);
-  EXPECT_EQ(run.Json()["lines"], nlohmann::json({"--json", "XYZ"}));
+  EXPECT_EQ(run.Json()["lines"], nlohmann::json({"--taf", "XYZ"}));
   EXPECT_EQ(run.Json()["past_observation"], false);
 }
 
