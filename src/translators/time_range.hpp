@@ -1,0 +1,24 @@
+// Times of TAF and trend groups shown as Japanese text in Japan time. The groups
+// carry no year or month (FM and hour pairs not even a day), so those come from
+// the issue-time line of the report being decoded.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace aerolume {
+
+// DDHH/DDHH -> "%d日%d時～%d日%d時" (start day and hour, end day and hour).
+std::optional<std::string> FormatValidityPeriod(std::string_view group, std::string_view timeLine);
+
+// FMhhmm -> "%d時%d分から".
+std::optional<std::string> FormatFromTime(std::string_view group, std::string_view timeLine);
+
+// hhhh -> "%d時～%d時".
+std::optional<std::string> FormatHourRange(std::string_view group, std::string_view timeLine);
+
+// Each gives nothing when a field of the group or of the time line is out of range:
+// such a group is not a time the program can show.
+
+}  // namespace aerolume
