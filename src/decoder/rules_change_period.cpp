@@ -1,21 +1,142 @@
 // Change and period groups: BECMG, TEMPO, FCST, validity periods, FM times.
+// The change indicators swallow the time or visibility that follows them and open
+// a new paragraph, so each change of the forecast starts after an empty line.
+#include <optional>
+#include <string>
+#include <string_view>
+
 #include "decoder/rules.hpp"
+#include "translators/time_range.hpp"
 
 namespace aerolume {
 
-bool TestBecoming(const DecodeContext&) { return false; }
-void ApplyBecoming(DecodeContext&) {}
+namespace {
 
-bool TestTemporary(const DecodeContext&) { return false; }
-void ApplyTemporary(DecodeContext&) {}
+// The words of one change indicator.
+struct ChangeWords {
+  const char* afterPeriod;    // after a period or an hour range
+  const char* afterFromTime;  // after a FM time
+  const char* beforeVisibility;
+  const char* alone;  // when nothing follows that the indicator can take
+};
 
-bool TestForecast(const DecodeContext&) { return false; }
-void ApplyForecast(DecodeContext&) {}
+constexpr ChangeWords kBecoming{"の間のちに", "のちに", "\r\nのちに\r\n", "\r\nのちに"};
+constexpr ChangeWords kTemporary{"の間ときどき", "ときどき", "\r\nときどき\r\n", "\r\nときどき"};
 
-bool TestValidityPeriod(const DecodeContext&) { return false; }
-void ApplyValidityPeriod(DecodeContext&) {}
+constexpr const char* kNewParagraph = "\r\n";
 
-bool TestFromTime(const DecodeContext&) { return false; }
-void ApplyFromTime(DecodeContext&) {}
+bool IsFourDigits(std::string_view group) {
+  return group.size() == 4 && IsAllDigits(group);
+}
+
+bool IsChangeIndicator(std::string_view group) {
+  return group == "BECMG" || group == "TEMPO" || group == "FCST";
+}
+
+// A four-digit group after a change indicator is a visibility or a pair of hours
+// (hhhh). METAR trends give their times as FM/TL/AT groups, so there it is always
+// a visibility; in a TAF it is one when nothing could be the end of its change,
+// or when either half is no hour.
+bool IsChangeVisibility(const DecodeContext& c) {
+  if (c.isMetar || !c.HasNeighbour(2) || IsChangeIndicator(c.Neighbour(2))) return true;
+  const std::string hours = c.Neighbour(1);
+  return IsGreaterThan(Left(hours, 2), "24") || IsGreaterThan(Right(hours, 2), "24");
+}
+
+std::string VisibilityText(const std::string& group) {
+  return "視程 " + (group == "9999" ? std::string("10km以上") : group + "m");
+}
+
+// The time that the group after the indicator stands for, or nothing when it is no
+// time of a shape the indicator takes or names a day or hour that does not exist.
+std::optional<std::string> ChangeTime(const DecodeContext& c, const ChangeWords& words) {
+  const std::string group = c.Neighbour(1);
+  const std::string& timeLine = c.state.m_timeLine;
+  if (IsPeriodGroup(group)) {
+    if (auto period = FormatValidityPeriod(group, timeLine)) return *period + words.afterPeriod;
+  } else if (IsFromGroup(group)) {
+    if (auto from = FormatFromTime(group, timeLine)) return *from + words.afterFromTime;
+  } else if (IsFourDigits(group) && !IsChangeVisibility(c)) {
+    if (auto hours = FormatHourRange(group, timeLine)) return *hours + words.afterPeriod;
+  }
+  return std::nullopt;
+}
+
+void ApplyChange(DecodeContext& c, const ChangeWords& words) {
+  c.state.m_pastObservation = true;
+  const std::string next = c.Neighbour(1);
+  if (const std::optional<std::string> time = ChangeTime(c, words)) {
+    c.stepText = kNewParagraph + *time;
+    c.Consume(1);
+  } else if (IsFourDigits(next) && IsChangeVisibility(c)) {
+    c.stepText = words.beforeVisibility + VisibilityText(next);
+    c.Consume(1);
+  } else {
+    // Whatever follows is decoded on its own in the next step.
+    c.stepText = words.alone;
+  }
+}
+
+// The time after FCST; a four-digit group there is always a pair of hours.
+std::optional<std::string> ForecastTime(const std::string& group, const std::string& timeLine) {
+  if (IsPeriodGroup(group)) return FormatValidityPeriod(group, timeLine);
+  if (IsFromGroup(group)) return FormatFromTime(group, timeLine);
+  if (IsFourDigits(group)) return FormatHourRange(group, timeLine);
+  return std::nullopt;
+}
+
+}  // namespace
+
+bool TestBecoming(const DecodeContext& c) {
+  return c.Group() == "BECMG";
+}
+
+void ApplyBecoming(DecodeContext& c) {
+  ApplyChange(c, kBecoming);
+}
+
+bool TestTemporary(const DecodeContext& c) {
+  return c.Group() == "TEMPO";
+}
+
+void ApplyTemporary(DecodeContext& c) {
+  ApplyChange(c, kTemporary);
+}
+
+bool TestForecast(const DecodeContext& c) {
+  return c.Group() == "FCST";
+}
+
+void ApplyForecast(DecodeContext& c) {
+  c.state.m_pastObservation = true;
+  std::string text(kNewParagraph);
+  if (c.Neighbour(1) == "AMD") {
+    text += "修正された";
+    c.Consume(1);
+  }
+  if (const std::optional<std::string> time = ForecastTime(c.Neighbour(1), c.state.m_timeLine)) {
+    text += *time + "の予報";
+    c.Consume(1);
+  } else {
+    text += "予報";
+  }
+  c.stepText = text;
+}
+
+bool TestValidityPeriod(const DecodeContext& c) {
+  return IsPeriodGroup(c.Group()) && FormatValidityPeriod(c.Group(), c.state.m_timeLine);
+}
+
+void ApplyValidityPeriod(DecodeContext& c) {
+  c.stepText = FormatValidityPeriod(c.Group(), c.state.m_timeLine).value_or("") + "の予報";
+}
+
+bool TestFromTime(const DecodeContext& c) {
+  return IsFromGroup(c.Group()) && FormatFromTime(c.Group(), c.state.m_timeLine);
+}
+
+void ApplyFromTime(DecodeContext& c) {
+  c.stepText = FormatFromTime(c.Group(), c.state.m_timeLine).value_or("");
+}
 
 }  // namespace aerolume
