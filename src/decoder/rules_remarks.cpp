@@ -1,45 +1,196 @@
-// Supplementary groups and remarks.
+// Supplementary groups and remarks. None is tied to the remarks section: each
+// applies wherever its group stands.
+#include <string>
+#include <string_view>
+
 #include "decoder/rules.hpp"
+#include "translators/cloud_type.hpp"
+#include "translators/remark_words.hpp"
 
 namespace aerolume {
 
-bool TestCorrection(const DecodeContext&) { return false; }
-void ApplyCorrection(DecodeContext&) {}
+namespace {
 
-bool TestExtremeRainRate(const DecodeContext&) { return false; }
-void ApplyExtremeRainRate(DecodeContext&) {}
+// A runway named after wind shear: RWY34L or R34L.
+bool IsRunwayGroup(std::string_view group) {
+  return (group.size() >= 5 && Left(group, 3) == "RWY") ||
+         (group.size() >= 3 && Left(group, 1) == "R");
+}
 
-bool TestRainRate(const DecodeContext&) { return false; }
-void ApplyRainRate(DecodeContext&) {}
+// Where a located phenomenon is; offsets count from the phenomenon word.
+struct Location {
+  std::string text;  // distance and directions
+  int lastOffset;    // the last group that the directions take
+};
 
-bool TestPressureRise(const DecodeContext&) { return false; }
-void ApplyPressureRise(DecodeContext&) {}
+// A distance (if any) and one direction group, continued by "- direction".
+// A "-" with nothing after it is left for the next step.
+Location ReadLocation(const DecodeContext& c) {
+  Location location;
+  int offset = 1;
+  const std::string distance = TranslateDistance(c.Neighbour(offset));
+  if (!distance.empty()) {
+    location.text = distance;
+    ++offset;
+  }
+  location.text += JoinDirections(c.Neighbour(offset));
+  if (c.Neighbour(offset + 1) == "-" && c.HasNeighbour(offset + 2)) {
+    offset += 2;
+    location.text += "と" + JoinDirections(c.Neighbour(offset));
+  }
+  location.lastOffset = offset;
+  return location;
+}
 
-bool TestPressureFall(const DecodeContext&) { return false; }
-void ApplyPressureFall(DecodeContext&) {}
+// "あり" for a phenomenon that stays, or its movement (and where it moves to).
+// Returns the offset of the last group taken.
+int AppendMovement(const DecodeContext& c, int lastOffset, std::string& text) {
+  const std::string movement = MovementName(c.Neighbour(lastOffset + 1));
+  if (movement.empty()) {
+    text += "あり";
+    return lastOffset;
+  }
+  const std::string towards = JoinDirections(c.Neighbour(lastOffset + 2));
+  if (towards.empty()) {
+    text += "あって" + movement;
+    return lastOffset + 1;
+  }
+  text += "あって" + towards + "に" + movement;
+  return lastOffset + 2;
+}
 
-bool TestWindShear(const DecodeContext&) { return false; }
-void ApplyWindShear(DecodeContext&) {}
+}  // namespace
 
-bool TestRemarksMarker(const DecodeContext&) { return false; }
-void ApplyRemarksMarker(DecodeContext&) {}
+bool TestCorrection(const DecodeContext& c) {
+  return c.Group() == "COR";
+}
 
-bool TestRemarkCloudLayer(const DecodeContext&) { return false; }
-void ApplyRemarkCloudLayer(DecodeContext&) {}
+void ApplyCorrection(DecodeContext& c) {
+  c.stepText = "訂正";
+}
 
-bool TestNoSignificantChange(const DecodeContext&) { return false; }
-void ApplyNoSignificantChange(DecodeContext&) {}
+bool TestExtremeRainRate(const DecodeContext& c) {
+  return c.Group() == "RI++";
+}
 
-bool TestEndOfSignificantWeather(const DecodeContext&) { return false; }
-void ApplyEndOfSignificantWeather(DecodeContext&) {}
+void ApplyExtremeRainRate(DecodeContext& c) {
+  c.stepText = "降雨量30mm/h以上";
+}
 
-bool TestPhenomenonWithLocation(const DecodeContext&) { return false; }
-void ApplyPhenomenonWithLocation(DecodeContext&) {}
+bool TestRainRate(const DecodeContext& c) {
+  return c.GroupLength() == 4 && Left(c.Group(), 2) == "RI" && IsAllDigits(Right(c.Group(), 2));
+}
 
-bool TestMaximumWind(const DecodeContext&) { return false; }
-void ApplyMaximumWind(DecodeContext&) {}
+void ApplyRainRate(DecodeContext& c) {
+  c.stepText = "降雨量" + Right(c.Group(), 2) + "mm/h";
+}
 
-bool TestIntensityWord(const DecodeContext&) { return false; }
-void ApplyIntensityWord(DecodeContext&) {}
+bool TestPressureRise(const DecodeContext& c) {
+  return c.Group() == "P/RR";
+}
+
+void ApplyPressureRise(DecodeContext& c) {
+  c.stepText = "30分以内に1hPa超気圧上昇";
+}
+
+bool TestPressureFall(const DecodeContext& c) {
+  return c.Group() == "P/FR";
+}
+
+void ApplyPressureFall(DecodeContext& c) {
+  c.stepText = "30分以内に1hPa超気圧降下";
+}
+
+bool TestWindShear(const DecodeContext& c) {
+  return c.Group() == "WS";
+}
+
+void ApplyWindShear(DecodeContext& c) {
+  c.stepText = "ウィンドシアー ";
+  const std::string runway = c.Neighbour(1);
+  if (IsRunwayGroup(runway)) {
+    c.stepText += runway;
+    c.Consume(1);
+  }
+}
+
+bool TestRemarksMarker(const DecodeContext& c) {
+  return c.Group() == "RMK";
+}
+
+void ApplyRemarksMarker(DecodeContext& c) {
+  c.state.m_pastObservation = true;
+  c.stepText = "\r\n特記事項";
+}
+
+// Amount in eighths, cloud type, height in hundreds of feet: 1CU030.
+bool TestRemarkCloudLayer(const DecodeContext& c) {
+  const std::string& g = c.Group();
+  return g.size() >= 6 && IsAllDigits(Left(g, 1)) && IsAllDigits(Right(g, 3)) &&
+         !IsAllDigits(Mid(g, 1, 2));
+}
+
+void ApplyRemarkCloudLayer(DecodeContext& c) {
+  const std::string& g = c.Group();
+  c.stepText = FormatInt(ToInt(Right(g, 3))) + "00フィート " + Left(g, 1) + "/8 " +
+               CloudTypeName(Mid(g, 1, c.GroupLength() - 4));
+}
+
+bool TestNoSignificantChange(const DecodeContext& c) {
+  return c.Group() == "NOSIG";
+}
+
+void ApplyNoSignificantChange(DecodeContext& c) {
+  c.stepText = "天候変化無し";
+}
+
+bool TestEndOfSignificantWeather(const DecodeContext& c) {
+  return c.Group() == "NSW";
+}
+
+void ApplyEndOfSignificantWeather(DecodeContext& c) {
+  c.stepText = "注意すべき天候終了";
+}
+
+// CB, TS, TCU or VIRGA placed by a direction, optionally after a distance. Without
+// a direction the word is present weather or shown as it stands.
+bool TestPhenomenonWithLocation(const DecodeContext& c) {
+  if (RemarkCloudName(c.Group()).empty()) return false;
+  if (!TranslateDistance(c.Neighbour(1)).empty() && !JoinDirections(c.Neighbour(2)).empty()) {
+    return true;
+  }
+  return !JoinDirections(c.Neighbour(1)).empty();
+}
+
+void ApplyPhenomenonWithLocation(DecodeContext& c) {
+  // An intensity word before the phenomenon has had its own empty line; its
+  // meaning is shown here.
+  std::string text = IntensityName(c.Neighbour(-1));
+  text += RemarkCloudName(c.Group()) + "が";
+  const Location location = ReadLocation(c);
+  text += location.text + "に";
+  const int lastOffset = AppendMovement(c, location.lastOffset, text);
+  c.stepText = text;
+  c.Consume(lastOffset);
+}
+
+bool TestMaximumWind(const DecodeContext& c) {
+  return c.Group() == "MAX" && c.Neighbour(1) == "WIND" && IsKnotSpeed(c.Neighbour(2));
+}
+
+void ApplyMaximumWind(DecodeContext& c) {
+  c.stepText = "最大風速" + c.Neighbour(2);
+  c.Consume(2);
+}
+
+bool TestIntensityWord(const DecodeContext& c) {
+  const std::string& g = c.Group();
+  return g == "FBL" || g == "HVY" || g == "MOD";
+}
+
+// The word is shown by the phenomenon phrase that follows it, if any.
+void ApplyIntensityWord(DecodeContext& c) {
+  c.stepText.clear();
+}
 
 }  // namespace aerolume
