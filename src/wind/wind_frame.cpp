@@ -1,0 +1,148 @@
+#include "wind/wind_frame.hpp"
+
+#include <QPainter>
+#include <QTransform>
+#include <algorithm>
+#include <cmath>
+
+namespace aerolume {
+namespace {
+
+constexpr double kHueAtCalm = 180.0;
+constexpr double kHuePerKnot = 4.5;  // red at 40 knots
+constexpr int kDarkestShown = 128;   // arrow pixels darker than this in every channel vanish
+constexpr double kArrowOpacity = 0.5;
+
+int ToByte(double unit) {
+  return static_cast<int>(std::lround(std::clamp(unit, 0.0, 1.0) * 255.0));
+}
+
+// Hue in degrees (any value, taken modulo 360), saturation and value in 0..1.
+QColor HsvToRgb(double hue, double saturation, double value) {
+  double sector = std::fmod(hue, 360.0) / 60.0;
+  if (sector < 0) sector += 6.0;
+  const int index = static_cast<int>(sector) % 6;
+  const double fraction = sector - std::floor(sector);
+  const double p = value * (1.0 - saturation);
+  const double q = value * (1.0 - saturation * fraction);
+  const double t = value * (1.0 - saturation * (1.0 - fraction));
+  double red = value;
+  double green = t;
+  double blue = p;
+  switch (index) {
+    case 1:
+      red = q, green = value, blue = p;
+      break;
+    case 2:
+      red = p, green = value, blue = t;
+      break;
+    case 3:
+      red = p, green = q, blue = value;
+      break;
+    case 4:
+      red = t, green = p, blue = value;
+      break;
+    case 5:
+      red = value, green = p, blue = q;
+      break;
+    default:
+      break;
+  }
+  return QColor(ToByte(red), ToByte(green), ToByte(blue));
+}
+
+bool IsDark(QRgb pixel) {
+  return qRed(pixel) < kDarkestShown && qGreen(pixel) < kDarkestShown &&
+         qBlue(pixel) < kDarkestShown;
+}
+
+int Scale(int channel, int factor) {
+  return (channel * factor + 127) / 255;
+}
+
+}  // namespace
+
+QColor SpeedColour(int speed) {
+  const double hue = std::max(0.0, kHueAtCalm - kHuePerKnot * speed);
+  return HsvToRgb(hue, 1.0, 1.0);
+}
+
+QImage KeyOutDiagram(const QImage& diagram) {
+  if (diagram.isNull()) return {};
+  QImage keyed = diagram.convertToFormat(QImage::Format_ARGB32);
+  for (int y = 0; y < keyed.height(); ++y) {
+    auto* row = reinterpret_cast<QRgb*>(keyed.scanLine(y));
+    for (int x = 0; x < keyed.width(); ++x) {
+      const QRgb opaque = row[x] | 0xFF000000u;
+      row[x] = opaque == kDiagramKeyColour ? 0u : opaque;
+    }
+  }
+  // Only fully opaque and fully transparent pixels remain, which read the same
+  // premultiplied; saying so lets the painter take its fast path.
+  keyed.reinterpretAsFormat(QImage::Format_ARGB32_Premultiplied);
+  return keyed;
+}
+
+QImage TintArrow(const QImage& arrow, const QColor& colour) {
+  if (arrow.isNull()) return {};
+  QImage tinted = arrow.convertToFormat(QImage::Format_ARGB32);
+  const int red = colour.red();
+  const int green = colour.green();
+  const int blue = colour.blue();
+  for (int y = 0; y < tinted.height(); ++y) {
+    auto* row = reinterpret_cast<QRgb*>(tinted.scanLine(y));
+    for (int x = 0; x < tinted.width(); ++x) {
+      const QRgb pixel = row[x];
+      if (IsDark(pixel)) {
+        row[x] = 0;
+        continue;
+      }
+      const int alpha = static_cast<int>(std::lround(qAlpha(pixel) * kArrowOpacity));
+      row[x] = qPremultiply(qRgba(Scale(qRed(pixel), red), Scale(qGreen(pixel), green),
+                                  Scale(qBlue(pixel), blue), alpha));
+    }
+  }
+  tinted.reinterpretAsFormat(QImage::Format_ARGB32_Premultiplied);
+  return tinted;
+}
+
+QImage ComposeWindBackground(const QImage& ring, const QImage& keyedDiagram) {
+  QImage background(kWindFrameSide, kWindFrameSide, QImage::Format_RGB32);
+  background.fill(Qt::white);
+  QPainter painter(&background);
+  if (!ring.isNull()) painter.drawImage(0, 0, ring);
+  // A diagram of another size is stretched to the frame, pixel by pixel.
+  if (!keyedDiagram.isNull()) painter.drawImage(background.rect(), keyedDiagram);
+  return background;
+}
+
+void DrawWindArrow(QPainter& painter, const QImage& tintedArrow, int angle) {
+  if (tintedArrow.isNull()) return;
+  painter.save();
+  painter.setRenderHint(QPainter::SmoothPixmapTransform);
+  QTransform turn;
+  turn.translate(kWindRotationCentre.x(), kWindRotationCentre.y());
+  turn.rotate(angle);
+  turn.translate(-kWindRotationCentre.x(), -kWindRotationCentre.y());
+  painter.setTransform(turn, true);
+  painter.drawImage(0, 0, tintedArrow);
+  painter.restore();
+}
+
+QImage ComposeWindFrame(const QImage& background, const QImage& tintedArrow, int angle,
+                        bool showArrow) {
+  QImage frame = background;
+  if (showArrow) {
+    QPainter painter(&frame);
+    DrawWindArrow(painter, tintedArrow, angle);
+  }
+  return frame;
+}
+
+QImage ScaleWindFrame(const QImage& frame, int side) {
+  if (side <= 0 || frame.isNull()) return {};
+  if (frame.width() == side && frame.height() == side) return frame;
+  return frame.scaled(side, side, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+}  // namespace aerolume

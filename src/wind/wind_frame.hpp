@@ -1,0 +1,52 @@
+// One frame of the wind display, composed from the three pictures without any
+// widget: the compass ring, the station's runway diagram over it and the wind
+// arrow, tinted by the speed and turned to the direction. The pictures are drawn
+// for a 240-pixel square; the window scales the finished frame to its own size so
+// that the arrow always turns about the ring's centre.
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <QPointF>
+
+class QPainter;
+
+namespace aerolume {
+
+inline constexpr int kWindFrameSide = 240;
+// The ring is centred on pixel (120, 120); the arrow turns about that pixel's centre.
+inline constexpr QPointF kWindRotationCentre{120.5, 120.5};
+// Runway diagrams paint everything that is not airfield in this colour.
+inline constexpr QRgb kDiagramKeyColour = 0xFFF0F0F0;
+
+// The arrow's colour for a speed in knots: hue 180 - 4.5 x speed (cyan for light
+// winds, through green and yellow, to red at 40 knots and above), full saturation
+// and value.
+QColor SpeedColour(int speed);
+
+// The diagram ready to lay over the ring: every key-colour pixel transparent, every
+// other pixel opaque in its own colour. The diagram's alpha is ignored, so its
+// transparent background and any half-transparent edge decide nothing.
+QImage KeyOutDiagram(const QImage& diagram);
+
+// The arrow picture as drawn for one speed: dark pixels (red, green and blue all
+// 0-127) left out, the light ones scaled by the colour and at half opacity, so the
+// ring and runways show through.
+QImage TintArrow(const QImage& arrow, const QColor& colour);
+
+// The ring at its own size with the keyed diagram over it; either may be null.
+QImage ComposeWindBackground(const QImage& ring, const QImage& keyedDiagram);
+
+// Draws a tinted arrow onto a frame-sized surface (after any transform the painter
+// already has), turned clockwise by angle degrees about the ring's centre: at 0 the
+// tip points at the ring's 36, at 90 at 09.
+void DrawWindArrow(QPainter& painter, const QImage& tintedArrow, int angle);
+
+// The background with the arrow over it, when there is one to show.
+QImage ComposeWindFrame(const QImage& background, const QImage& tintedArrow, int angle,
+                        bool showArrow);
+
+// The frame as a square of side device pixels, smoothly scaled.
+QImage ScaleWindFrame(const QImage& frame, int side);
+
+}  // namespace aerolume
