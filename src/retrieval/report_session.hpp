@@ -23,7 +23,9 @@ class ReportSession {
  public:
   ReportSession(ReportView& view, ReportSource& source);
 
-  // Runs the cycle for a station code; choosing the station already shown does nothing.
+  // Runs the cycle for a station code; choosing the station already shown does nothing,
+  // and neither does an empty code (no selection). After a failed download the code is
+  // forgotten, so that choosing the same station again fetches again.
   void Select(const std::string& stationCode);
   // Runs the cycle again for the station shown (nothing when none is shown).
   void Refresh();
@@ -31,6 +33,8 @@ class ReportSession {
   const ReportState& State() const { return m_state; }
 
  private:
+  void RunCycle();
+
   ReportView& m_view;
   ReportSource& m_source;
   ReportState m_state;
