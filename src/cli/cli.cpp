@@ -11,8 +11,8 @@ namespace {
 
 constexpr const char* kVersion = "2.0.0.4";
 
-std::array<const Command*, 3> Commands() {
-  return {&StationsCommand(), &DecodeCommand(), &GroupsCommand()};
+std::array<const Command*, 4> Commands() {
+  return {&StationsCommand(), &DecodeCommand(), &GroupsCommand(), &FetchCommand()};
 }
 
 void PrintUsage(std::ostream& stream) {

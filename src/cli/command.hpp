@@ -36,5 +36,6 @@ std::string ToTerminalLines(const std::string& decoded);
 const Command& StationsCommand();
 const Command& DecodeCommand();
 const Command& GroupsCommand();
+const Command& FetchCommand();
 
 }  // namespace aerolume::cli

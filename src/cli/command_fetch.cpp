@@ -1,0 +1,153 @@
+// aerolume-cli fetch: one selection cycle for a station, as the desktop program runs
+// it when the station is chosen, shown on the terminal.
+#include <map>
+#include <optional>
+#include <ostream>
+#include <set>
+
+#include "app/station_catalogue.hpp"
+#include "cli/cli.hpp"
+#include "cli/command.hpp"
+#include "cli/encoding.hpp"
+#include "cli/report_json.hpp"
+#include "retrieval/report_download.hpp"
+#include "retrieval/report_session.hpp"
+
+namespace aerolume::cli {
+
+namespace {
+
+// The terminal as the session's view, and the network as its source: messages go
+// to standard error at once; fields, wind and the downloaded texts are kept for the
+// output at the end. A report counts as shown when the cycle set its time field
+// after the download.
+class FetchRecorder : public ReportView, public ReportSource {
+ public:
+  FetchRecorder(CommandIo& io, bool cp932, std::string serverBase) : m_io(io), m_cp932(cp932) {
+    m_network.SetServerBase(std::move(serverBase));
+  }
+
+  bool DownloadReports(const std::string& stationCode, std::string& metarText, std::string& tafText,
+                       ReportView& view) override {
+    m_downloaded = m_network.DownloadReports(stationCode, metarText, tafText, view);
+    m_metarText = metarText;
+    m_tafText = tafText;
+    return m_downloaded;
+  }
+
+  void SetField(ReportField field, const std::string& text) override {
+    m_fields[field] = text;
+    if (m_downloaded) m_shownFields.insert(field);
+  }
+  void ShowMessage(const std::string& text, MessageIcon) override {
+    m_messages.push_back(text);
+    m_io.err << (m_cp932 ? ToCp932(text) : text) << '\n' << std::flush;
+  }
+  void ShowWind(const std::string&, const WindValues& wind) override { m_wind = wind; }
+
+  bool Downloaded() const { return m_downloaded; }
+  bool Shown(ReportField timeField) const { return m_shownFields.count(timeField) != 0; }
+  std::string Field(ReportField field) const {
+    const auto found = m_fields.find(field);
+    return found == m_fields.end() ? std::string() : found->second;
+  }
+  const std::string& MetarText() const { return m_metarText; }
+  const std::string& TafText() const { return m_tafText; }
+  const std::vector<std::string>& Messages() const { return m_messages; }
+  const std::optional<WindValues>& Wind() const { return m_wind; }
+
+ private:
+  CommandIo& m_io;
+  bool m_cp932;
+  CurlReportSource m_network;
+  bool m_downloaded = false;
+  std::string m_metarText;
+  std::string m_tafText;
+  std::map<ReportField, std::string> m_fields;
+  std::set<ReportField> m_shownFields;
+  std::vector<std::string> m_messages;
+  std::optional<WindValues> m_wind;
+};
+
+std::string WindLine(const WindValues& wind) {
+  return "wind: " + std::to_string(wind.m_windDirection) + ' ' + std::to_string(wind.m_windSpeed) +
+         ' ' + std::to_string(wind.m_windVarFrom) + ' ' + std::to_string(wind.m_windVarTo) + '\n';
+}
+
+// Sections are set apart by one blank line, whether or not a report ends in one.
+void AppendSection(std::string& text, const std::string& section) {
+  if (!text.empty() && !text.ends_with("\n\n")) text += '\n';
+  text += section;
+}
+
+std::string FetchText(const FetchRecorder& recorder) {
+  std::string text;
+  const auto appendReport = [&](const char* heading, ReportField time, ReportField raw,
+                                ReportField decoded) {
+    if (!recorder.Shown(time)) return;
+    ShownReport shown;
+    shown.time = recorder.Field(time);
+    shown.raw = recorder.Field(raw);
+    shown.decoded = recorder.Field(decoded);
+    AppendSection(text, std::string(heading) + '\n' + ReportText(shown));
+  };
+  appendReport("METAR", ReportField::MetarTime, ReportField::MetarRaw, ReportField::MetarDecoded);
+  appendReport("TAF", ReportField::TafTime, ReportField::TafRaw, ReportField::TafDecoded);
+  if (recorder.Wind()) AppendSection(text, WindLine(*recorder.Wind()));
+  return text;
+}
+
+// The report objects are those of decode --json for the same downloaded texts.
+nlohmann::json FetchJson(const std::string& station, const FetchRecorder& recorder) {
+  ReportState state;
+  state.m_stationCode = station;
+  const ShownReport metar = ComposeReport(state, ReportKind::Metar, recorder.MetarText());
+  const WindValues metarWind = state.Wind();
+  const ShownReport taf = ComposeReport(state, ReportKind::Taf, recorder.TafText());
+  const auto reportJson = [&](ReportField time, ReportKind kind, const ShownReport& shown) {
+    return recorder.Shown(time) ? ReportJson(station, kind, shown, metarWind) : nlohmann::json();
+  };
+  return {{"station", station},
+          {"ok", recorder.Downloaded()},
+          {"messages", recorder.Messages()},
+          {"metar", reportJson(ReportField::MetarTime, ReportKind::Metar, metar)},
+          {"taf", reportJson(ReportField::TafTime, ReportKind::Taf, taf)},
+          {"wind", recorder.Wind() ? WindJson(*recorder.Wind()) : nlohmann::json()}};
+}
+
+bool IsHttpUrl(const std::string& url) {
+  return url.starts_with("http://") || url.starts_with("https://");
+}
+
+int RunFetch(const Arguments& arguments, CommandIo& io) {
+  if (arguments.operands.size() != 1) return UsageError(io, FetchCommand(), "give one STATION");
+  const std::string station = arguments.operands.front();
+  if (!IsCatalogueStation(station)) return UsageError(io, FetchCommand(), "unknown station");
+  const std::string server = arguments.Value("--server").value_or(std::string(kDefaultServerBase));
+  if (!IsHttpUrl(server)) {
+    return UsageError(io, FetchCommand(), "--server needs an http:// or https:// URL");
+  }
+
+  FetchRecorder recorder(io, arguments.Value("--encoding") == "cp932", server);
+  ReportSession session(recorder, recorder);
+  session.Select(station);
+
+  if (arguments.Has("--json")) {
+    PrintJson(io, FetchJson(station, recorder));
+  } else {
+    PrintText(arguments, io, FetchText(recorder));
+  }
+  return recorder.Downloaded() ? kExitOk : kExitFailed;
+}
+
+}  // namespace
+
+const Command& FetchCommand() {
+  static const Command command{"fetch",
+                               "fetch [--server URL] [--json] [--encoding utf-8|cp932] STATION",
+                               {{"--json"}, {"--server", "--encoding"}},
+                               RunFetch};
+  return command;
+}
+
+}  // namespace aerolume::cli

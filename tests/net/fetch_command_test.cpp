@@ -1,0 +1,130 @@
+#include <gtest/gtest.h>
+
+#include "../cli_runner.hpp"
+#include "loopback_servers.hpp"
+
+namespace aerolume {
+namespace {
+
+using testing_support::HttpTestServer;
+using testing_support::RunCliWords;
+using testing_support::StationFile;
+
+const std::string kMetarFile =
+    StationFile("2012/05/06 12:00", "RJTT 061200Z 34005KT 300V020 9999 FEW020 25/18 Q1012");
+const std::string kTafFile =
+    StationFile("2012/05/06 05:00", "TAF RJTT 060500Z 0606/0712 18010KT 9999 FEW020");
+
+// The station files of RJTT as a static file server keeps them; without a METAR
+// file when `withMetar` is false.
+std::function<void(httplib::Server&)> StaticFiles(bool withMetar) {
+  return [withMetar](httplib::Server& routes) {
+    routes.Get("/pub/data/observations/metar/stations/RJTT.TXT",
+               [withMetar](const httplib::Request&, httplib::Response& response) {
+                 if (withMetar) {
+                   response.set_content(kMetarFile, "text/plain");
+                 } else {
+                   response.status = 404;
+                   response.set_content("File not found", "text/html");
+                 }
+               });
+    routes.Get("/pub/data/forecasts/taf/stations/RJTT.TXT",
+               [](const httplib::Request&, httplib::Response& response) {
+                 response.set_content(kTafFile, "text/plain");
+               });
+  };
+}
+
+testing_support::CliRun Fetch(const std::string& server, std::vector<std::string> extra = {}) {
+  testing_support::NoProxies noProxies;
+  std::vector<std::string> words{"fetch", "--server", server};
+  words.insert(words.end(), extra.begin(), extra.end());
+  words.push_back("RJTT");
+  return RunCliWords(words);
+}
+
+TEST(FetchCommandTest, PrintsBothReportsAndTheWind) {
+  HttpTestServer server(StaticFiles(true));
+  const auto run = Fetch(server.Url("/pub/data"));
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_EQ(run.err, "");
+  EXPECT_TRUE(
+      run.out.starts_with("METAR\ntime: 2012/05/06 21:00\nraw: RJTT 061200Z 34005KT "
+                          "300V020 9999 FEW020 25/18 Q1012\n\n340方向 5KTの風\n"))
+      << run.out;
+  EXPECT_NE(run.out.find("\n\nTAF\ntime: 2012/05/06 14:00\nraw: TAF RJTT 060500Z"),
+            std::string::npos)
+      << run.out;
+  EXPECT_TRUE(run.out.ends_with("\n\nwind: 340 5 300 20\n")) << run.out;
+}
+
+TEST(FetchCommandTest, JsonCarriesTheDecodeObjects) {
+  HttpTestServer server(StaticFiles(true));
+  const auto run = Fetch(server.Url("/pub/data"), {"--json"});
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  const nlohmann::json fetched = run.Json();
+  EXPECT_EQ(fetched["station"], "RJTT");
+  EXPECT_EQ(fetched["ok"], true);
+  EXPECT_TRUE(fetched["messages"].empty());
+  EXPECT_EQ(fetched["wind"],
+            (nlohmann::json{{"direction", 340}, {"speed", 5}, {"var_from", 300}, {"var_to", 20}}));
+
+  const auto decodeJson = [](const std::vector<std::string>& words, const std::string& file) {
+    return RunCliWords(words, file).Json();
+  };
+  EXPECT_EQ(fetched["metar"], decodeJson({"decode", "--json", "--station", "RJTT"}, kMetarFile));
+  EXPECT_EQ(fetched["taf"],
+            decodeJson({"decode", "--json", "--taf", "--station", "RJTT"}, kTafFile));
+}
+
+TEST(FetchCommandTest, MissingMetarShowsNotFoundAndTheTaf) {
+  HttpTestServer server(StaticFiles(false));
+  const auto run = Fetch(server.Url("/pub/data"), {"--json"});
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  const nlohmann::json fetched = run.Json();
+  EXPECT_EQ(fetched["metar"]["time"], "NOT FOUND");
+  EXPECT_EQ(fetched["metar"]["raw"], "");
+  EXPECT_EQ(fetched["taf"]["time"], "2012/05/06 14:00");
+  EXPECT_EQ(fetched["wind"]["direction"], -1);
+
+  const auto text = Fetch(server.Url("/pub/data"));
+  EXPECT_TRUE(text.out.starts_with("METAR\ntime: NOT FOUND\nraw: \n\nTAF\n")) << text.out;
+}
+
+TEST(FetchCommandTest, NothingListeningFailsWithBothMessages) {
+  const std::string server =
+      testing_support::LoopbackUrl(testing_support::UnusedPort(), "/pub/data");
+  const auto text = Fetch(server);
+  EXPECT_EQ(text.exitCode, 1);
+  EXPECT_EQ(text.out, "");
+  EXPECT_EQ(text.err,
+            "InternetOpenUrl(hInternet, ...) Error\nInternetOpenUrl(hInternet, ...) Error\n");
+
+  const nlohmann::json fetched = Fetch(server, {"--json"}).Json();
+  EXPECT_EQ(fetched["ok"], false);
+  EXPECT_EQ(fetched["messages"].size(), 2u);
+  EXPECT_TRUE(fetched["metar"].is_null());
+  EXPECT_TRUE(fetched["taf"].is_null());
+  EXPECT_TRUE(fetched["wind"].is_null());
+}
+
+TEST(FetchCommandTest, UsageErrors) {
+  const std::vector<std::vector<std::string>> cases = {
+      {"fetch"},
+      {"fetch", "RJXX"},
+      {"fetch", "rjtt"},
+      {"fetch", "RJTT", "RJAA"},
+      {"fetch", "--server", "ftp://127.0.0.1/pub/data", "RJTT"},
+      {"fetch", "--server"},
+  };
+  for (const auto& words : cases) {
+    const auto run = RunCliWords(words);
+    EXPECT_EQ(run.exitCode, 2) << words.back();
+    EXPECT_EQ(run.out, "") << words.back();
+  }
+  EXPECT_TRUE(
+      RunCliWords({"fetch", "RJXX"}).err.starts_with("aerolume-cli fetch: unknown station\n"));
+}
+
+}  // namespace
+}  // namespace aerolume
