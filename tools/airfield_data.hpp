@@ -1,0 +1,37 @@
+// The airfields and runways the diagrams are drawn from (OurAirports extracts).
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace aerolume {
+
+struct GeoPoint {
+  double lat = 0;  // degrees north
+  double lon = 0;  // degrees east
+};
+
+struct RunwayRecord {
+  std::string leIdent;  // designator of the low end ("16L"), where the ends are given
+  std::string heIdent;  // designator of the high end ("34R")
+  double lengthFt = 0;
+  std::optional<double> widthFt;
+  std::optional<GeoPoint> le;  // end coordinates; some rows have none
+  std::optional<GeoPoint> he;
+
+  bool HasEnds() const { return le.has_value() && he.has_value(); }
+};
+
+struct AirfieldRecord {
+  std::string code;
+  std::string name;
+  GeoPoint position;
+  std::vector<RunwayRecord> runways;
+};
+
+// Reads airfields.csv and runways.csv from dataDir; throws std::runtime_error when
+// a file is missing or a runway names an airfield that is not listed.
+std::vector<AirfieldRecord> LoadAirfields(const std::string& dataDir);
+
+}  // namespace aerolume
