@@ -3,7 +3,6 @@
 #include <array>
 
 #include "retrieval/report_display.hpp"
-#include "retrieval/station_file.hpp"
 
 namespace aerolume {
 
@@ -14,12 +13,6 @@ constexpr std::array kFieldsInClearingOrder = {
     ReportField::MetarRaw, ReportField::MetarDecoded, ReportField::MetarTime,
     ReportField::TafRaw,   ReportField::TafDecoded,   ReportField::TafTime,
 };
-
-// A report whose issue time cannot be read ends the cycle where it is shown: the
-// reports after it and the wind display are left as they are.
-bool CycleGoesOnAfter(const std::string& text) {
-  return IsStatusText(text) || FormatIssueTime(TimeLineOf(text)).has_value();
-}
 
 }  // namespace
 
@@ -47,10 +40,10 @@ void ReportSession::RunCycle() {
     m_state.m_stationCode.clear();
     return;
   }
+  // A report whose issue time cannot be read is reported on its own and leaves its
+  // fields empty; the other report and the wind are still shown.
   ShowMetar(m_state, m_view, metarText);
-  if (!CycleGoesOnAfter(metarText)) return;
   ShowTaf(m_state, m_view, tafText);
-  if (!CycleGoesOnAfter(tafText)) return;
   m_view.ShowWind(m_state.m_stationCode, m_state.Wind());
 }
 

@@ -156,7 +156,7 @@ TEST(ReportSessionTest, MissingMetarStillShowsTafAndHandsOverNoWind) {
   EXPECT_EQ(afterDownload.back(), "wind RJTT -1 -1 -1 -1");
 }
 
-TEST(ReportSessionTest, UnreadableIssueTimeEndsTheCycleThere) {
+TEST(ReportSessionTest, UnreadableIssueTimeCostsOnlyThatReport) {
   struct Case {
     std::string metar;
     std::string taf;
@@ -164,11 +164,16 @@ TEST(ReportSessionTest, UnreadableIssueTimeEndsTheCycleThere) {
   };
   const std::string goodMetar = "2012/05/06 12:00 RJTT 061200Z 34005KT";
   const Case cases[] = {
-      {"ABCD", "2012/05/06 05:00 TAF RJTT 060500Z 0606/0712", {"stop 時刻を読み取れません: ABCD"}},
+      {"ABCD",
+       "2012/05/06 05:00 TAF RJTT 060500Z 0606/0712",
+       {"stop 時刻を読み取れません: ABCD", "field taf-time 2012/05/06 14:00",
+        "field taf-raw TAF RJTT 060500Z 0606/0712", "field taf-decoded 6日15時～7日21時の予報",
+        "wind RJTT -1 -1 -1 -1"}},
       {goodMetar,
        "2012/13/06 05:00 TAF",
        {"field metar-time 2012/05/06 21:00", "field metar-raw RJTT 061200Z 34005KT",
-        "field metar-decoded 340方向 5KTの風", "stop 時刻を読み取れません: 2012/13/06 05:00"}},
+        "field metar-decoded 340方向 5KTの風", "stop 時刻を読み取れません: 2012/13/06 05:00",
+        "wind RJTT 340 5 -1 -1"}},
   };
   for (const Case& c : cases) {
     Fixture f;
