@@ -115,16 +115,12 @@ nlohmann::json FetchJson(const std::string& station, const FetchRecorder& record
           {"wind", recorder.Wind() ? WindJson(*recorder.Wind()) : nlohmann::json()}};
 }
 
-bool IsHttpUrl(const std::string& url) {
-  return url.starts_with("http://") || url.starts_with("https://");
-}
-
 int RunFetch(const Arguments& arguments, CommandIo& io) {
   if (arguments.operands.size() != 1) return UsageError(io, FetchCommand(), "give one STATION");
   const std::string station = arguments.operands.front();
   if (!IsCatalogueStation(station)) return UsageError(io, FetchCommand(), "unknown station");
   const std::string server = arguments.Value("--server").value_or(std::string(kDefaultServerBase));
-  if (!IsHttpUrl(server)) {
+  if (!IsServerBaseUrl(server)) {
     return UsageError(io, FetchCommand(), "--server needs an http:// or https:// URL");
   }
 

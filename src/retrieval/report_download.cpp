@@ -167,6 +167,10 @@ bool FetchReport(CURL* easy, const std::string& url, const DownloadLimits& limit
 
 }  // namespace
 
+bool IsServerBaseUrl(std::string_view url) {
+  return url.starts_with("http://") || url.starts_with("https://");
+}
+
 std::string MetarUrl(std::string_view serverBase, std::string_view stationCode) {
   return std::string(TrimBase(serverBase)).append(kMetarPath).append(stationCode).append(".TXT");
 }

@@ -36,6 +36,9 @@ struct DownloadSettings {
   DownloadLimits limits;
 };
 
+// A server base the download can use: an http:// or https:// URL.
+bool IsServerBaseUrl(std::string_view url);
+
 std::string MetarUrl(std::string_view serverBase, std::string_view stationCode);
 std::string TafUrl(std::string_view serverBase, std::string_view stationCode);
 
