@@ -1,0 +1,318 @@
+#include "wind/wind_wnd.hpp"
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QTimer>
+#include <QTimerEvent>
+#include <cmath>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "wind/message_sink.hpp"
+#include "wind/resource_image.hpp"
+#include "wind/wind_frame.hpp"
+
+namespace {
+
+using Motion = aerolume::WindAnimation::Motion;
+
+class RecordingSink : public aerolume::MessageSink {
+ public:
+  void ShowMessage(const QString& text, QMessageBox::Icon /*icon*/) override {
+    texts.push_back(text);
+  }
+  std::vector<QString> texts;
+};
+
+struct Wind {
+  int direction, speed, varFrom, varTo;
+};
+
+constexpr Wind kCalm{-1, -1, -1, -1};
+
+QImage LoadRing(aerolume::MessageSink& sink) {
+  CMyCImage ring(sink);
+  ring.LoadFromResource(135);
+  return ring.Image().convertToFormat(QImage::Format_RGB32);
+}
+
+int ChannelDistance(QRgb a, QRgb b) {
+  return std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
+                   std::abs(qBlue(a) - qBlue(b))});
+}
+
+int ChangedPixels(const QImage& a, const QImage& b) {
+  int changed = 0;
+  for (int y = 0; y < a.height(); ++y) {
+    for (int x = 0; x < a.width(); ++x)
+      changed += ChannelDistance(a.pixel(x, y), b.pixel(x, y)) > 8;
+  }
+  return changed;
+}
+
+QPoint Turned(QPoint p, int angle) {
+  const int dx = p.x() - 120;
+  const int dy = p.y() - 120;
+  switch (angle % 360) {
+    case 90:
+      return {120 - dy, 120 + dx};
+    case 180:
+      return {120 - dx, 120 - dy};
+    case 270:
+      return {120 + dy, 120 - dx};
+    default:
+      return p;
+  }
+}
+
+class WindWndTest : public testing::Test {
+ protected:
+  // A window as the dialog sets it up: a square of side pixels.
+  std::unique_ptr<CWindWnd> MakeWindow(int side = aerolume::kWindFrameSide) {
+    auto window = std::make_unique<CWindWnd>(m_sink);
+    window->setGeometry(0, 0, side, side);
+    window->m_size = side;
+    return window;
+  }
+
+  // The picture a window shows for a station and wind, right after the restart.
+  QImage Show(CWindWnd& window, const std::string& station, Wind wind) {
+    window.SetWind(station, wind.direction, wind.speed, wind.varFrom, wind.varTo);
+    window.RestartAnimation();
+    return Picture(window);
+  }
+
+  static QImage Picture(const CWindWnd& window) {
+    return window.Picture() ? window.Picture()->convertToFormat(QImage::Format_RGB32) : QImage();
+  }
+
+  static QImage Painted(CWindWnd& window) {
+    return window.grab().toImage().convertToFormat(QImage::Format_RGB32);
+  }
+
+  static void SendTick(CWindWnd& window, int timerId) {
+    QTimerEvent tick(timerId);
+    QCoreApplication::sendEvent(&window, &tick);
+  }
+
+  RecordingSink m_sink;
+};
+
+TEST_F(WindWndTest, BeforeAnyStationTheRingAlone) {
+  auto window = MakeWindow();
+  EXPECT_FALSE(window->Picture().has_value());
+  EXPECT_EQ(Painted(*window), LoadRing(m_sink));
+}
+
+struct ReportCase {
+  const char* report;
+  Wind wind;
+  bool arrow;
+  Motion motion;
+};
+
+class WindWndReportTest : public WindWndTest, public testing::WithParamInterface<ReportCase> {};
+
+TEST_P(WindWndReportTest, ArrowAndTimerAsTheWindCallsFor) {
+  const ReportCase& c = GetParam();
+  auto calm = MakeWindow();
+  const QImage still = Show(*calm, "RJTT", kCalm);
+  auto window = MakeWindow();
+  const QImage picture = Show(*window, "RJTT", c.wind);
+  EXPECT_EQ(window->Animation().CurrentMotion(), c.motion) << c.report;
+  EXPECT_EQ(window->Animation().TimerId() != 0, c.motion != Motion::Still) << c.report;
+  if (c.arrow) {
+    EXPECT_GT(ChangedPixels(picture, still), 2000) << c.report;
+  } else {
+    EXPECT_EQ(picture, still) << c.report;
+  }
+  EXPECT_EQ(Painted(*window), picture) << c.report;
+  EXPECT_TRUE(m_sink.texts.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Reports, WindWndReportTest,
+    testing::Values(ReportCase{"34005KT", {340, 5, -1, -1}, true, Motion::Still},
+                    ReportCase{"27015G25KT 240V300", {270, 15, 240, 300}, true, Motion::Swing},
+                    ReportCase{"VRB03KT", {-1, 3, -1, -1}, true, Motion::Spin},
+                    ReportCase{"00000KT", {-1, -1, -1, -1}, false, Motion::Still},
+                    ReportCase{"00000KT 240V300", {-1, -1, 240, 300}, false, Motion::Still},
+                    ReportCase{"27000KT", {270, 0, -1, -1}, false, Motion::Still}));
+
+TEST_F(WindWndTest, TicksOfItsOwnTimerMoveTheArrowOthersNothing) {
+  auto window = MakeWindow();
+  Show(*window, "RJTT", {270, 15, 240, 300});
+  const int timerId = window->Animation().TimerId();
+  const qint64 firstFrame = window->Picture()->cacheKey();
+
+  SendTick(*window, timerId + 1);
+  EXPECT_EQ(window->Animation().Angle(), 270);
+  EXPECT_EQ(window->Picture()->cacheKey(), firstFrame);
+
+  SendTick(*window, timerId);
+  EXPECT_EQ(window->Animation().Angle(), 275);
+  EXPECT_NE(window->Picture()->cacheKey(), firstFrame);
+}
+
+TEST_F(WindWndTest, TheTimerRunsOnItsOwn) {
+  auto window = MakeWindow();
+  Show(*window, "RJTT", {-1, 3, -1, -1});
+  QEventLoop loop;
+  QTimer::singleShot(300, &loop, &QEventLoop::quit);
+  loop.exec();
+  // About 15 ticks of 20 ms; far fewer on a loaded machine, but some.
+  EXPECT_GT(window->Animation().Angle(), 44);
+}
+
+TEST_F(WindWndTest, ANewStationStopsTheOldAnimationFirst) {
+  auto window = MakeWindow();
+  Show(*window, "RJTT", {-1, 5, -1, -1});
+  const int spinTimer = window->Animation().TimerId();
+  ASSERT_NE(spinTimer, 0);
+  Show(*window, "RJAA", {90, 12, -1, -1});
+  EXPECT_EQ(window->Animation().TimerId(), 0);
+  SendTick(*window, spinTimer);
+  EXPECT_EQ(window->Animation().Angle(), 90);
+  EXPECT_EQ(window->Station(), "RJAA");
+}
+
+TEST_F(WindWndTest, AMissingDiagramIsReportedOncePerRestart) {
+  auto window = MakeWindow();
+  const QImage picture = Show(*window, "ZZZZ", {-1, 5, -1, -1});
+  ASSERT_EQ(m_sink.texts.size(), 1u);
+  EXPECT_EQ(m_sink.texts[0], QString::fromUtf8("リソースが見つかりません。"));
+  for (int tick = 0; tick < 20; ++tick) SendTick(*window, window->Animation().TimerId());
+  EXPECT_EQ(m_sink.texts.size(), 1u);
+  // The frame goes on without the diagram: the ring and the arrow.
+  EXPECT_GT(ChangedPixels(picture, LoadRing(m_sink)), 2000);
+  window->RestartAnimation();
+  EXPECT_EQ(m_sink.texts.size(), 2u);
+}
+
+TEST_F(WindWndTest, TheDiagramsKeyColourNeverHidesTheRing) {
+  auto window = MakeWindow();
+  const QImage picture = Show(*window, "RJTT", kCalm);
+  const QImage ring = LoadRing(m_sink);
+  CMyCImage diagram(m_sink);
+  diagram.LoadResourceImage("rjtt.png", "PNG");
+  const QImage raw = diagram.Image().convertToFormat(QImage::Format_ARGB32);
+  int keyed = 0;
+  for (int y = 0; y < picture.height(); ++y) {
+    for (int x = 0; x < picture.width(); ++x) {
+      const QRgb opaque = raw.pixel(x, y) | 0xFF000000u;
+      const bool key = opaque == aerolume::kDiagramKeyColour;
+      keyed += key;
+      ASSERT_EQ(picture.pixel(x, y), key ? ring.pixel(x, y) : opaque) << x << "," << y;
+    }
+  }
+  EXPECT_GT(keyed, 240 * 240 / 2);
+}
+
+class WindWndQuarterTest : public WindWndTest, public testing::WithParamInterface<int> {};
+
+// The tip points at the ring's label of the reported direction: 36 at the bottom,
+// 09 at the left, 18 at the top, 27 at the right.
+TEST_P(WindWndQuarterTest, TipCoversWhereItMustPointAndNotOpposite) {
+  const int direction = GetParam();
+  auto calm = MakeWindow();
+  const QImage still = Show(*calm, "RJTT", kCalm);
+  auto window = MakeWindow();
+  const QImage picture = Show(*window, "RJTT", {direction, 10, -1, -1});
+  const QPoint nearTip = Turned({119, 178}, direction);
+  const QPoint opposite = Turned({121, 62}, direction);
+  EXPECT_GT(ChannelDistance(picture.pixel(nearTip), still.pixel(nearTip)), 30);
+  EXPECT_EQ(picture.pixel(opposite), still.pixel(opposite));
+}
+
+// Over whatever lies beneath, the arrow is half speed colour and half background.
+TEST_P(WindWndQuarterTest, ArrowIsHalfSpeedColourHalfBackground) {
+  const int direction = GetParam();
+  const int speed = direction / 10 + 2;
+  auto calm = MakeWindow();
+  const QImage still = Show(*calm, "RJTT", kCalm);
+  auto window = MakeWindow();
+  const QImage picture = Show(*window, "RJTT", {direction, speed, -1, -1});
+  const QColor colour = aerolume::SpeedColour(speed);
+  for (const QPoint inArrow : {QPoint(119, 100), QPoint(119, 130), QPoint(119, 160)}) {
+    const QPoint p = Turned(inArrow, direction);
+    const QRgb under = still.pixel(p);
+    const QRgb mixed = qRgb((colour.red() + qRed(under)) / 2, (colour.green() + qGreen(under)) / 2,
+                            (colour.blue() + qBlue(under)) / 2);
+    EXPECT_LE(ChannelDistance(picture.pixel(p), mixed), 2)
+        << p.x() << "," << p.y() << ": " << std::hex << picture.pixel(p) << " for " << mixed;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Quarters, WindWndQuarterTest, testing::Values(360, 90, 180, 270));
+
+// Centre of mass of the change from before to after, weighted by its size, so that
+// smoothing does not move it.
+QPointF CentreOfChange(const QImage& after, const QImage& before, double minRadius = 0,
+                       double maxRadius = 1e9) {
+  const QPointF middle(after.width() / 2.0, after.height() / 2.0);
+  double sumX = 0, sumY = 0, total = 0;
+  for (int y = 0; y < after.height(); ++y) {
+    for (int x = 0; x < after.width(); ++x) {
+      const double radius = std::hypot(x + 0.5 - middle.x(), y + 0.5 - middle.y());
+      if (radius < minRadius || radius > maxRadius) continue;
+      const QRgb a = after.pixel(x, y);
+      const QRgb b = before.pixel(x, y);
+      const int weight = std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) +
+                         std::abs(qBlue(a) - qBlue(b));
+      sumX += (x + 0.5) * weight;
+      sumY += (y + 0.5) * weight;
+      total += weight;
+    }
+  }
+  return {sumX / total, sumY / total};
+}
+
+class WindWndSizeTest : public WindWndTest, public testing::WithParamInterface<int> {};
+
+// At any size of the window the arrow turns about the ring's centre. A station
+// without a diagram leaves only the plain inside of the ring under the arrow.
+TEST_P(WindWndSizeTest, RingCentreStaysTheRotationCentre) {
+  const int side = GetParam();
+  const double scale = side / double(aerolume::kWindFrameSide);
+  auto window = MakeWindow(side);
+  const QImage ringAlone = Show(*window, "ZZZZ", kCalm);
+  ASSERT_EQ(ringAlone.size(), QSize(side, side));
+  QImage plain(ringAlone.size(), QImage::Format_RGB32);
+  plain.fill(aerolume::kDiagramKeyColour);
+  // The circle and its ticks, without the labels outside them.
+  const QPointF ring = CentreOfChange(ringAlone, plain, 80 * scale, 99 * scale);
+  for (const int angle : {360, 45, 90, 135}) {
+    const QPointF forth = CentreOfChange(Show(*window, "ZZZZ", {angle, 20, -1, -1}), ringAlone);
+    const QPointF back =
+        CentreOfChange(Show(*window, "ZZZZ", {angle + 180, 20, -1, -1}), ringAlone);
+    const QPointF turnsAbout = (forth + back) / 2;
+    // The drawn circle may sit up to half a pixel off its nominal centre; a centre
+    // that failed to scale with the ring would be off by many pixels.
+    EXPECT_NEAR(turnsAbout.x(), ring.x(), 0.75 * scale) << "angle " << angle;
+    EXPECT_NEAR(turnsAbout.y(), ring.y(), 0.75 * scale) << "angle " << angle;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Sides, WindWndSizeTest, testing::Values(200, 240, 480));
+
+TEST_F(WindWndTest, ClosingDropsThePictureAndStopsTheTimer) {
+  auto window = MakeWindow();
+  Show(*window, "RJTT", {-1, 5, -1, -1});
+  window->close();
+  EXPECT_FALSE(window->Picture().has_value());
+  EXPECT_EQ(window->Animation().TimerId(), 0);
+  EXPECT_EQ(Painted(*window), LoadRing(m_sink));
+}
+
+TEST_F(WindWndTest, DiagramNameIsTheStationInLowerCase) {
+  auto window = MakeWindow();
+  window->SetWind("RJTT", -1, -1, -1, -1);
+  EXPECT_EQ(window->GetDiagramName(), "rjtt.png");
+  window->SetWind("ROAH", -1, -1, -1, -1);
+  EXPECT_EQ(window->GetDiagramName(), "roah.png");
+}
+
+}  // namespace
