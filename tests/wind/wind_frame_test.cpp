@@ -3,13 +3,17 @@
 #include <gtest/gtest.h>
 
 #include <QPainter>
-#include <QPainterPath>
 #include <QPolygon>
 #include <cmath>
 #include <cstdlib>
 
+#include "frame_probe.hpp"
+
 namespace aerolume {
 namespace {
+
+using probe::CentreOfChange;
+using probe::ChannelDistance;
 
 constexpr QRgb kRingGrey = 0xFFF0F0F0;
 constexpr QRgb kRingLine = 0xFF404040;
@@ -49,28 +53,6 @@ QImage SyntheticDiagram(const QRect& runway) {
     for (int x = runway.left(); x <= runway.right(); ++x) diagram.setPixel(x, y, kRunway);
   }
   return diagram;
-}
-
-int ChannelDistance(QRgb a, QRgb b) {
-  return std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
-                   std::abs(qBlue(a) - qBlue(b))});
-}
-
-// Turns a pixel of the arrow picture the way the frame turns the arrow: clockwise on
-// the screen about pixel (120, 120).
-QPoint Turned(QPoint p, int angle) {
-  const int dx = p.x() - 120;
-  const int dy = p.y() - 120;
-  switch (angle) {
-    case 90:
-      return {120 - dy, 120 + dx};
-    case 180:
-      return {120 - dx, 120 - dy};
-    case 270:
-      return {120 + dy, 120 - dx};
-    default:
-      return p;
-  }
 }
 
 TEST(SpeedColourTest, RunsFromCyanThroughGreenToRed) {
@@ -161,30 +143,6 @@ TEST(WindBackgroundTest, BeforeAnyStationTheRingAlone) {
   EXPECT_EQ(ComposeWindBackground(ring, QImage()), ring);
 }
 
-class ArrowDirectionTest : public testing::TestWithParam<int> {};
-
-// At 0 the tip points at the ring's 36 (bottom), at 90 at 09 (left), at 180 at 18
-// (top), at 270 at 27 (right); the point opposite the tip stays clear.
-TEST_P(ArrowDirectionTest, TipCoversWhereItMustPoint) {
-  const int angle = GetParam();
-  const QImage background = ComposeWindBackground(SyntheticRing(), QImage());
-  const QImage arrow = TintArrow(SyntheticArrow(), SpeedColour(20));
-  const QImage frame = ComposeWindFrame(background, arrow, angle, true);
-  const QPoint nearTip = Turned({119, 178}, angle);
-  const QPoint opposite = Turned({121, 62}, angle);
-  EXPECT_GT(ChannelDistance(frame.pixel(nearTip), background.pixel(nearTip)), 40)
-      << nearTip.x() << "," << nearTip.y();
-  EXPECT_EQ(frame.pixel(opposite), background.pixel(opposite));
-}
-
-TEST_P(ArrowDirectionTest, NoArrowWhenThereIsNoneToShow) {
-  const QImage background = ComposeWindBackground(SyntheticRing(), QImage());
-  const QImage arrow = TintArrow(SyntheticArrow(), SpeedColour(20));
-  EXPECT_EQ(ComposeWindFrame(background, arrow, GetParam(), false), background);
-}
-
-INSTANTIATE_TEST_SUITE_P(Quarters, ArrowDirectionTest, testing::Values(0, 90, 180, 270));
-
 struct BlendCase {
   int speed;
   QRgb backgroundColour;
@@ -211,26 +169,6 @@ INSTANTIATE_TEST_SUITE_P(SpeedsAndGrounds, ArrowBlendTest,
                          testing::Values(BlendCase{5, kRingGrey}, BlendCase{20, kRingGrey},
                                          BlendCase{45, kRingGrey}, BlendCase{10, kRunway},
                                          BlendCase{30, 0xFFFFFFFF}, BlendCase{1, 0xFF000000}));
-
-// The centre of mass of the change from the background, each pixel weighted by how
-// much it changed, so that the smoothing of a scaled frame does not move it.
-QPointF CentreOfChange(const QImage& frame, const QImage& background) {
-  double sumX = 0;
-  double sumY = 0;
-  double total = 0;
-  for (int y = 0; y < frame.height(); ++y) {
-    for (int x = 0; x < frame.width(); ++x) {
-      const QRgb a = frame.pixel(x, y);
-      const QRgb b = background.pixel(x, y);
-      const int weight = std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) +
-                         std::abs(qBlue(a) - qBlue(b));
-      sumX += (x + 0.5) * weight;
-      sumY += (y + 0.5) * weight;
-      total += weight;
-    }
-  }
-  return total == 0 ? QPointF(-1, -1) : QPointF(sumX / total, sumY / total);
-}
 
 // The centre of the ring's dark circle.
 QPointF RingCentre(const QImage& frame) {

@@ -8,9 +8,11 @@
 #include <QTimerEvent>
 #include <cmath>
 #include <cstdlib>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "frame_probe.hpp"
 #include "wind/message_sink.hpp"
 #include "wind/resource_image.hpp"
 #include "wind/wind_frame.hpp"
@@ -18,6 +20,9 @@
 namespace {
 
 using Motion = aerolume::WindAnimation::Motion;
+using aerolume::probe::CentreOfChange;
+using aerolume::probe::ChannelDistance;
+using aerolume::probe::Turned;
 
 class RecordingSink : public aerolume::MessageSink {
  public:
@@ -39,11 +44,6 @@ QImage LoadRing(aerolume::MessageSink& sink) {
   return ring.Image().convertToFormat(QImage::Format_RGB32);
 }
 
-int ChannelDistance(QRgb a, QRgb b) {
-  return std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
-                   std::abs(qBlue(a) - qBlue(b))});
-}
-
 int ChangedPixels(const QImage& a, const QImage& b) {
   int changed = 0;
   for (int y = 0; y < a.height(); ++y) {
@@ -51,21 +51,6 @@ int ChangedPixels(const QImage& a, const QImage& b) {
       changed += ChannelDistance(a.pixel(x, y), b.pixel(x, y)) > 8;
   }
   return changed;
-}
-
-QPoint Turned(QPoint p, int angle) {
-  const int dx = p.x() - 120;
-  const int dy = p.y() - 120;
-  switch (angle % 360) {
-    case 90:
-      return {120 - dy, 120 + dx};
-    case 180:
-      return {120 - dx, 120 - dy};
-    case 270:
-      return {120 + dy, 120 - dx};
-    default:
-      return p;
-  }
 }
 
 class WindWndTest : public testing::Test {
@@ -227,48 +212,7 @@ TEST_P(WindWndQuarterTest, TipCoversWhereItMustPointAndNotOpposite) {
   EXPECT_EQ(picture.pixel(opposite), still.pixel(opposite));
 }
 
-// Over whatever lies beneath, the arrow is half speed colour and half background.
-TEST_P(WindWndQuarterTest, ArrowIsHalfSpeedColourHalfBackground) {
-  const int direction = GetParam();
-  const int speed = direction / 10 + 2;
-  auto calm = MakeWindow();
-  const QImage still = Show(*calm, "RJTT", kCalm);
-  auto window = MakeWindow();
-  const QImage picture = Show(*window, "RJTT", {direction, speed, -1, -1});
-  const QColor colour = aerolume::SpeedColour(speed);
-  for (const QPoint inArrow : {QPoint(119, 100), QPoint(119, 130), QPoint(119, 160)}) {
-    const QPoint p = Turned(inArrow, direction);
-    const QRgb under = still.pixel(p);
-    const QRgb mixed = qRgb((colour.red() + qRed(under)) / 2, (colour.green() + qGreen(under)) / 2,
-                            (colour.blue() + qBlue(under)) / 2);
-    EXPECT_LE(ChannelDistance(picture.pixel(p), mixed), 2)
-        << p.x() << "," << p.y() << ": " << std::hex << picture.pixel(p) << " for " << mixed;
-  }
-}
-
 INSTANTIATE_TEST_SUITE_P(Quarters, WindWndQuarterTest, testing::Values(360, 90, 180, 270));
-
-// Centre of mass of the change from before to after, weighted by its size, so that
-// smoothing does not move it.
-QPointF CentreOfChange(const QImage& after, const QImage& before, double minRadius = 0,
-                       double maxRadius = 1e9) {
-  const QPointF middle(after.width() / 2.0, after.height() / 2.0);
-  double sumX = 0, sumY = 0, total = 0;
-  for (int y = 0; y < after.height(); ++y) {
-    for (int x = 0; x < after.width(); ++x) {
-      const double radius = std::hypot(x + 0.5 - middle.x(), y + 0.5 - middle.y());
-      if (radius < minRadius || radius > maxRadius) continue;
-      const QRgb a = after.pixel(x, y);
-      const QRgb b = before.pixel(x, y);
-      const int weight = std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) +
-                         std::abs(qBlue(a) - qBlue(b));
-      sumX += (x + 0.5) * weight;
-      sumY += (y + 0.5) * weight;
-      total += weight;
-    }
-  }
-  return {sumX / total, sumY / total};
-}
 
 class WindWndSizeTest : public WindWndTest, public testing::WithParamInterface<int> {};
 
