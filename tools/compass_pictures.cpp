@@ -32,9 +32,13 @@ constexpr int kAxisColumn = 119;
 const QColor kIconArrowColour(0, 150, 136);
 constexpr double kIconAngleDeg = 45.0;
 
+// The wind window turns the arrow about the middle of pixel (120, 120), so the ring
+// is centred there too, half a pixel off the picture's geometric centre.
+constexpr double kRingCentre = kPictureCentre + 0.5;
+
 QPointF OnCircle(double radius, double degreesFromTop) {
   const double theta = degreesFromTop * std::numbers::pi / 180.0;
-  return {kPictureCentre + radius * std::sin(theta), kPictureCentre - radius * std::cos(theta)};
+  return {kRingCentre + radius * std::sin(theta), kRingCentre - radius * std::cos(theta)};
 }
 
 }  // namespace
@@ -54,7 +58,7 @@ QImage DrawCompassRing() {
 
   painter.setPen(QPen(kRingColour, kRingPenPx));
   painter.setBrush(Qt::NoBrush);
-  painter.drawEllipse(QPointF(kPictureCentre, kPictureCentre), kRingRadius, kRingRadius);
+  painter.drawEllipse(QPointF(kRingCentre, kRingCentre), kRingRadius, kRingRadius);
 
   painter.setPen(QPen(kRingColour, kTickPenPx, Qt::SolidLine, Qt::FlatCap));
   for (int degrees = 0; degrees < 360; degrees += 10) {
@@ -106,11 +110,11 @@ QImage DrawIcon(int size) {
 
   painter.setPen(Qt::NoPen);
   painter.setBrush(kBackground);
-  painter.drawEllipse(QPointF(kPictureCentre, kPictureCentre), 118.0, 118.0);
+  painter.drawEllipse(QPointF(kRingCentre, kRingCentre), 118.0, 118.0);
 
   painter.setPen(QPen(kRingColour, stroke));
   painter.setBrush(Qt::NoBrush);
-  painter.drawEllipse(QPointF(kPictureCentre, kPictureCentre), 100.0, 100.0);
+  painter.drawEllipse(QPointF(kRingCentre, kRingCentre), 100.0, 100.0);
   if (size >= 48) {
     painter.setPen(QPen(kRingColour, stroke, Qt::SolidLine, Qt::FlatCap));
     for (int degrees = 0; degrees < 360; degrees += 30) {
@@ -119,7 +123,7 @@ QImage DrawIcon(int size) {
   }
 
   QTransform turn;
-  turn.translate(kPictureCentre, kPictureCentre);
+  turn.translate(kRingCentre, kRingCentre);
   turn.rotate(kIconAngleDeg);
   turn.translate(-kPictureCentre, -kPictureCentre);
   painter.setPen(QPen(kRingColour, stroke / 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
