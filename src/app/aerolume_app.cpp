@@ -1,0 +1,16 @@
+#include "app/aerolume_app.hpp"
+
+#include "app/aerolume_dlg.hpp"
+#include "retrieval/report_download.hpp"
+#include "wind/message_sink.hpp"
+
+CAerolumeApp::CAerolumeApp(std::string serverBase) : m_serverBase(std::move(serverBase)) {}
+
+bool CAerolumeApp::InitInstance() {
+  aerolume::MessageBoxSink messages;
+  aerolume::CurlReportSource source;
+  source.SetServerBase(m_serverBase);
+  CAerolumeDlg dialog(source, messages);
+  dialog.exec();
+  return false;
+}

@@ -1,0 +1,243 @@
+#include "app/aerolume_dlg.hpp"
+
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+
+#include "app/about_dlg.hpp"
+#include "app/app_font.hpp"
+#include "app/app_icon.hpp"
+#include "app/dialog_template.hpp"
+#include "app/station_catalogue.hpp"
+#include "app/station_combo_box.hpp"
+#include "wind/message_sink.hpp"
+#include "wind/wind_wnd.hpp"
+
+using aerolume::MainDialogControl;
+using aerolume::MainDialogControls;
+using aerolume::MapDialogRect;
+using aerolume::ReportField;
+
+namespace {
+
+constexpr int kDialogFontPoints = 10;
+
+// The report texts end their lines in CR LF; the fields want plain line breaks.
+QString ToFieldText(const std::string& text) {
+  QString field = QString::fromStdString(text);
+  field.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  return field;
+}
+
+// Shows the busy cursor while the station's files are fetched and decoded.
+class BusyCursor {
+ public:
+  BusyCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+  ~BusyCursor() { QGuiApplication::restoreOverrideCursor(); }
+  BusyCursor(const BusyCursor&) = delete;
+  BusyCursor& operator=(const BusyCursor&) = delete;
+};
+
+// A message box in the middle of a fetch gets the ordinary arrow back.
+class ArrowCursor {
+ public:
+  ArrowCursor() { QGuiApplication::setOverrideCursor(Qt::ArrowCursor); }
+  ~ArrowCursor() { QGuiApplication::restoreOverrideCursor(); }
+  ArrowCursor(const ArrowCursor&) = delete;
+  ArrowCursor& operator=(const ArrowCursor&) = delete;
+};
+
+QPlainTextEdit* MakeMultiLineField(QWidget* parent) {
+  auto* field = new QPlainTextEdit(parent);
+  field->setReadOnly(true);
+  field->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+  field->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  field->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  field->setTabChangesFocus(true);
+  return field;
+}
+
+QLineEdit* MakeSingleLineField(QWidget* parent) {
+  auto* field = new QLineEdit(parent);
+  field->setReadOnly(true);
+  return field;
+}
+
+}  // namespace
+
+CAerolumeDlg::CAerolumeDlg(aerolume::ReportSource& source, aerolume::MessageSink& messages,
+                           QWidget* parent)
+    : QDialog(parent), m_messages(messages), m_hIcon(aerolume::AppIcon()), m_session(*this, source) {
+  setWindowTitle(QStringLiteral("Aerolume"));
+  setFont(aerolume::JapaneseGothic(kDialogFontPoints));
+  m_baseUnits = aerolume::BaseUnitsOf(font());
+  setFixedSize(aerolume::MapDialogSize(aerolume::kMainDialogSize, m_baseUnits));
+  CreateControls();
+  OnInitDialog();
+}
+
+void CAerolumeDlg::CreateControls() {
+  // Created in tab order, so the focus chain is the layout's.
+  for (const aerolume::ControlTemplate& control : MainDialogControls()) {
+    const QRect rect = MapDialogRect(control.rect, m_baseUnits);
+    QWidget* widget = nullptr;
+    switch (control.id) {
+      case aerolume::kStationList:
+        widget = m_cmbStation = new aerolume::StationComboBox(this);
+        break;
+      case aerolume::kMetarRaw:
+        widget = m_edtMetarRaw = MakeMultiLineField(this);
+        break;
+      case aerolume::kMetarDecoded:
+        widget = m_edtMetarDecoded = MakeMultiLineField(this);
+        break;
+      case aerolume::kMetarTime:
+        widget = m_edtMetarTime = MakeSingleLineField(this);
+        break;
+      case aerolume::kTafRaw:
+        widget = m_edtTafRaw = MakeMultiLineField(this);
+        break;
+      case aerolume::kTafDecoded:
+        widget = m_edtTafDecoded = MakeMultiLineField(this);
+        break;
+      case aerolume::kTafTime:
+        widget = m_edtTafTime = MakeSingleLineField(this);
+        break;
+      case aerolume::kWindPlaceholder:
+        continue;  // the wind window takes its place
+      default:
+        widget = new QLabel(QString::fromUtf8(control.text), this);
+        break;
+    }
+    widget->setObjectName(control.id == aerolume::kCaption
+                              ? QStringLiteral("caption%1").arg(QString::fromUtf8(control.text))
+                              : QStringLiteral("control%1").arg(control.id));
+    if (control.id == aerolume::kStationList) {
+      // The template's height includes the drop-down; the closed box is one line.
+      widget->setGeometry(rect.x(), rect.y(), rect.width(), widget->sizeHint().height());
+    } else {
+      widget->setGeometry(rect);
+    }
+  }
+  connect(m_cmbStation, &aerolume::StationComboBox::closeUp, this,
+          &CAerolumeDlg::OnCbnCloseupStation);
+}
+
+void CAerolumeDlg::OnInitDialog() {
+  setWindowIcon(m_hIcon);
+  FillStationList();
+  CreateWindWindow();
+  m_cmbStation->setFocus();
+}
+
+void CAerolumeDlg::FillStationList() {
+  for (std::string_view entry : aerolume::StationCatalogue()) {
+    m_cmbStation->addItem(QString::fromUtf8(entry.data(), static_cast<qsizetype>(entry.size())));
+  }
+  m_cmbStation->model()->sort(0);
+  m_cmbStation->setCurrentIndex(-1);
+}
+
+void CAerolumeDlg::CreateWindWindow() {
+  // A square over the placeholder: the smaller of its sides.
+  const QRect placeholder =
+      MapDialogRect(MainDialogControl(aerolume::kWindPlaceholder).rect, m_baseUnits);
+  const int side = std::min(placeholder.width(), placeholder.height());
+  m_wndWind = new CWindWnd(m_messages, this);
+  m_wndWind->setObjectName(QStringLiteral("control1005"));
+  m_wndWind->setGeometry(placeholder.x(), placeholder.y(), side, side);
+  m_wndWind->m_size = side;
+}
+
+QWidget* CAerolumeDlg::FieldWidget(ReportField field) const {
+  switch (field) {
+    case ReportField::MetarRaw:
+      return m_edtMetarRaw;
+    case ReportField::MetarDecoded:
+      return m_edtMetarDecoded;
+    case ReportField::MetarTime:
+      return m_edtMetarTime;
+    case ReportField::TafRaw:
+      return m_edtTafRaw;
+    case ReportField::TafDecoded:
+      return m_edtTafDecoded;
+    case ReportField::TafTime:
+      return m_edtTafTime;
+  }
+  return nullptr;
+}
+
+void CAerolumeDlg::SetField(ReportField field, const std::string& text) {
+  QWidget* widget = FieldWidget(field);
+  if (auto* line = qobject_cast<QLineEdit*>(widget)) {
+    line->setText(ToFieldText(text));
+    line->setCursorPosition(0);
+  } else if (auto* multiLine = qobject_cast<QPlainTextEdit*>(widget)) {
+    multiLine->setPlainText(ToFieldText(text));
+  }
+}
+
+void CAerolumeDlg::ShowMessage(const std::string& text, aerolume::MessageIcon icon) {
+  const ArrowCursor arrow;
+  m_messages.ShowMessage(QString::fromStdString(text), icon == aerolume::MessageIcon::Stop
+                                                           ? QMessageBox::Critical
+                                                           : QMessageBox::Warning);
+}
+
+void CAerolumeDlg::ShowWind(const std::string& stationCode, const aerolume::WindValues& wind) {
+  m_wndWind->SetWind(stationCode, wind.m_windDirection, wind.m_windSpeed, wind.m_windVarFrom,
+                     wind.m_windVarTo);
+  m_wndWind->RestartAnimation();
+}
+
+void CAerolumeDlg::OnCbnCloseupStation() {
+  const int selected = m_cmbStation->currentIndex();
+  if (selected < 0) return;
+  const std::string code = m_cmbStation->itemText(selected).left(4).toStdString();
+  const BusyCursor busy;
+  m_session.Select(code);
+}
+
+void CAerolumeDlg::OnRefresh() {
+  const BusyCursor busy;
+  m_session.Refresh();
+}
+
+void CAerolumeDlg::OnAbout() {
+  CAboutDlg about(this);
+  about.exec();
+}
+
+void CAerolumeDlg::keyPressEvent(QKeyEvent* event) {
+  switch (event->key()) {
+    case Qt::Key_F1:
+      OnAbout();
+      return;
+    case Qt::Key_F5:
+      OnRefresh();
+      return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      // Enter ends the program as Escape does; the station list keeps Enter for
+      // itself while its drop-down is open.
+      if (event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier) {
+        accept();
+        return;
+      }
+      break;
+    default:
+      break;
+  }
+  QDialog::keyPressEvent(event);
+}
+
+void CAerolumeDlg::contextMenuEvent(QContextMenuEvent* event) {
+  QMenu menu(this);
+  menu.addAction(QStringLiteral("バージョン情報 Aerolume(&A)..."), this, &CAerolumeDlg::OnAbout);
+  menu.exec(event->globalPos());
+}

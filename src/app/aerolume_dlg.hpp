@@ -1,0 +1,67 @@
+// The main window: the station list, the METAR and TAF fields and the wind display.
+// It is the view of the report session; the session does all the work.
+#pragma once
+
+#include <QDialog>
+#include <QIcon>
+#include <string>
+
+#include "app/dialog_units.hpp"
+#include "retrieval/report_session.hpp"
+#include "retrieval/report_view.hpp"
+
+class QLineEdit;
+class QPlainTextEdit;
+class CWindWnd;
+
+namespace aerolume {
+class MessageSink;
+class StationComboBox;
+}  // namespace aerolume
+
+class CAerolumeDlg : public QDialog, public aerolume::ReportView {
+  Q_OBJECT
+
+ public:
+  CAerolumeDlg(aerolume::ReportSource& source, aerolume::MessageSink& messages,
+               QWidget* parent = nullptr);
+
+  // The view of the report session.
+  void SetField(aerolume::ReportField field, const std::string& text) override;
+  void ShowMessage(const std::string& text, aerolume::MessageIcon icon) override;
+  void ShowWind(const std::string& stationCode, const aerolume::WindValues& wind) override;
+
+  // The selection cycle, run when the station list's drop-down closes.
+  void OnCbnCloseupStation();
+  // Fetches the shown station again.
+  void OnRefresh();
+  // The About box, from the context menu or F1.
+  void OnAbout();
+
+  const aerolume::ReportSession& Session() const { return m_session; }
+  const aerolume::DialogBaseUnits& BaseUnits() const { return m_baseUnits; }
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
+
+ private:
+  void OnInitDialog();
+  void CreateControls();
+  void FillStationList();
+  void CreateWindWindow();
+  QWidget* FieldWidget(aerolume::ReportField field) const;
+
+  aerolume::MessageSink& m_messages;
+  QIcon m_hIcon;
+  aerolume::DialogBaseUnits m_baseUnits;
+  CWindWnd* m_wndWind = nullptr;
+  aerolume::StationComboBox* m_cmbStation = nullptr;
+  QPlainTextEdit* m_edtMetarRaw = nullptr;
+  QPlainTextEdit* m_edtMetarDecoded = nullptr;
+  QLineEdit* m_edtMetarTime = nullptr;
+  QPlainTextEdit* m_edtTafRaw = nullptr;
+  QPlainTextEdit* m_edtTafDecoded = nullptr;
+  QLineEdit* m_edtTafTime = nullptr;
+  aerolume::ReportSession m_session;
+};

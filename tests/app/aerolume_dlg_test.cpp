@@ -1,0 +1,277 @@
+// The main dialog as a user drives it, offscreen, with a recorder instead of
+// message boxes.
+#include "app/aerolume_dlg.hpp"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include "../net/loopback_servers.hpp"
+#include "app/about_dlg.hpp"
+#include "app/dialog_template.hpp"
+#include "app/station_combo_box.hpp"
+#include "retrieval/report_download.hpp"
+#include "wind/message_sink.hpp"
+#include "wind/wind_wnd.hpp"
+
+namespace aerolume {
+namespace {
+
+class RecordingSink : public MessageSink {
+ public:
+  void ShowMessage(const QString& text, QMessageBox::Icon icon) override {
+    messages.push_back(text);
+    icons.push_back(icon);
+  }
+  QStringList messages;
+  std::vector<QMessageBox::Icon> icons;
+};
+
+// Hands out fixed station files and counts the downloads.
+class FakeSource : public ReportSource {
+ public:
+  bool DownloadReports(const std::string& code, std::string& metar, std::string& taf,
+                       ReportView&) override {
+    codes.push_back(code);
+    metar = metarText;
+    taf = tafText;
+    return true;
+  }
+  std::string metarText = "2012/05/06 12:00 RJTT 061200Z 27015KT 240V300 9999 FEW030 Q1012";
+  std::string tafText = "2012/05/06 05:00 TAF RJTT 060500Z 0606/0712 18010KT";
+  std::vector<std::string> codes;
+};
+
+template <typename Widget>
+Widget* Control(const QWidget& dialog, int id) {
+  return dialog.findChild<Widget*>(QStringLiteral("control%1").arg(id));
+}
+
+QString FieldText(const QWidget& dialog, int id) {
+  if (auto* line = Control<QLineEdit>(dialog, id)) return line->text();
+  return Control<QPlainTextEdit>(dialog, id)->toPlainText();
+}
+
+constexpr int kFieldIds[] = {kMetarRaw, kMetarDecoded, kMetarTime, kTafRaw, kTafDecoded, kTafTime};
+
+// The user opens the list, picks an entry (or none) and the list closes.
+void ChooseStation(const QWidget& dialog, int index) {
+  auto* list = Control<StationComboBox>(dialog, kStationList);
+  list->showPopup();
+  if (index >= 0) list->setCurrentIndex(index);
+  list->hidePopup();
+  QCoreApplication::processEvents();
+}
+
+int IndexOf(const QWidget& dialog, const QString& code) {
+  auto* list = Control<StationComboBox>(dialog, kStationList);
+  for (int i = 0; i < list->count(); ++i) {
+    if (list->itemText(i).startsWith(code)) return i;
+  }
+  return -1;
+}
+
+TEST(DialogUnitsTest, MapsLikeTheDialogManager) {
+  const DialogBaseUnits units{6, 13};
+  EXPECT_EQ(MapDialogRect(QRect(7, 7, 114, 147), units), QRect(11, 11, 171, 239));
+  EXPECT_EQ(MapDialogRect(QRect(300, 38, 137, 148), units), QRect(450, 62, 206, 241));
+  EXPECT_EQ(MapDialogSize(kMainDialogSize, units), QSize(669, 530));
+  EXPECT_EQ(ScaleDialogUnits(5, 6, 4), 8);  // 7.5 rounds away from zero
+  EXPECT_EQ(ScaleDialogUnits(-5, 6, 4), -8);
+}
+
+class DialogTest : public testing::Test {
+ protected:
+  RecordingSink sink;
+  FakeSource source;
+  CAerolumeDlg dialog{source, sink};
+};
+
+TEST_F(DialogTest, EveryControlStandsWhereTheLayoutPutsIt) {
+  const DialogBaseUnits units = dialog.BaseUnits();
+  EXPECT_EQ(units, BaseUnitsOf(dialog.font()));
+  EXPECT_EQ(dialog.size(), MapDialogSize(kMainDialogSize, units));
+  EXPECT_EQ(dialog.windowTitle(), "Aerolume");
+  for (const ControlTemplate& control : MainDialogControls()) {
+    const QRect expected = MapDialogRect(control.rect, units);
+    if (control.id == kStationList) {
+      EXPECT_EQ(Control<QWidget>(dialog, kStationList)->pos(), expected.topLeft());
+    } else if (control.id == kCaption) {
+      const QList<QLabel*> labels = dialog.findChildren<QLabel*>();
+      const auto found = std::find_if(labels.begin(), labels.end(), [&](QLabel* label) {
+        return label->text() == control.text;
+      });
+      ASSERT_NE(found, labels.end()) << control.text;
+      EXPECT_EQ((*found)->geometry(), expected) << control.text;
+    } else if (control.id == kWindPlaceholder) {
+      const int side = std::min(expected.width(), expected.height());
+      EXPECT_EQ(dialog.findChild<CWindWnd*>()->geometry(),
+                QRect(expected.topLeft(), QSize(side, side)));
+      EXPECT_EQ(dialog.findChild<CWindWnd*>()->m_size, side);
+    } else {
+      EXPECT_EQ(Control<QWidget>(dialog, control.id)->geometry(), expected) << control.id;
+    }
+  }
+}
+
+TEST_F(DialogTest, StationListHoldsTheCatalogueWithNothingChosen) {
+  auto* list = Control<StationComboBox>(dialog, kStationList);
+  ASSERT_EQ(list->count(), 104);
+  EXPECT_EQ(list->itemText(0), "RJAA 新東京国際空港（成田）");
+  EXPECT_EQ(list->itemText(103), "ROTM MCAS普天間");
+  EXPECT_EQ(list->currentIndex(), -1);
+  EXPECT_FALSE(list->isEditable());
+}
+
+TEST_F(DialogTest, TabOrderFollowsTheLayout) {
+  QWidget* widget = Control<QWidget>(dialog, kStationList);
+  for (int id : kFieldIds) {
+    widget = widget->nextInFocusChain();
+    while (!widget->objectName().startsWith("control")) widget = widget->nextInFocusChain();
+    EXPECT_EQ(widget->objectName().toStdString(), "control" + std::to_string(id));
+  }
+}
+
+TEST_F(DialogTest, CloseUpWithoutAChoiceDoesNothing) {
+  ChooseStation(dialog, -1);
+  EXPECT_TRUE(source.codes.empty());
+}
+
+TEST_F(DialogTest, ChoosingAStationFillsTheFieldsAndTheWindDisplay) {
+  ChooseStation(dialog, IndexOf(dialog, "RJTT"));
+  ASSERT_EQ(source.codes, std::vector<std::string>{"RJTT"});
+  EXPECT_EQ(FieldText(dialog, kMetarTime), "2012/05/06 21:00");
+  EXPECT_EQ(FieldText(dialog, kMetarRaw), "RJTT 061200Z 27015KT 240V300 9999 FEW030 Q1012");
+  EXPECT_EQ(FieldText(dialog, kMetarDecoded),
+            "270方向 15KTの風\n方向240～300で変化\n視程 10km以上\n3000フィートFEWの雲\n"
+            "気圧 1012hPa\n");
+  EXPECT_EQ(FieldText(dialog, kTafTime), "2012/05/06 14:00");
+  EXPECT_EQ(FieldText(dialog, kTafDecoded), "6日15時～7日21時の予報\n180方向 10KTの風\n");
+  const CWindWnd* wind = dialog.findChild<CWindWnd*>();
+  EXPECT_EQ(wind->Station(), "RJTT");
+  EXPECT_EQ(wind->Animation().Angle(), 270);
+  EXPECT_EQ(wind->Animation().Speed(), 15);
+  EXPECT_EQ(wind->Animation().CurrentMotion(), WindAnimation::Motion::Swing);
+  EXPECT_TRUE(sink.messages.isEmpty());
+}
+
+TEST_F(DialogTest, TheStationShownAgainFetchesNothingButF5Does) {
+  ChooseStation(dialog, IndexOf(dialog, "RJTT"));
+  ChooseStation(dialog, IndexOf(dialog, "RJTT"));
+  EXPECT_EQ(source.codes.size(), 1u);
+  QTest::keyClick(&dialog, Qt::Key_F5);
+  EXPECT_EQ(source.codes.size(), 2u);
+  ChooseStation(dialog, IndexOf(dialog, "RJAA"));
+  EXPECT_EQ(source.codes.back(), "RJAA");
+}
+
+TEST_F(DialogTest, ArrowKeysOnTheClosedListFetchNothing) {
+  auto* list = Control<StationComboBox>(dialog, kStationList);
+  list->setFocus();
+  QTest::keyClick(list, Qt::Key_Down);
+  QCoreApplication::processEvents();
+  EXPECT_TRUE(source.codes.empty());
+}
+
+TEST_F(DialogTest, UnreadableIssueTimeShowsAStopMessage) {
+  source.metarText = "ABCD";
+  ChooseStation(dialog, IndexOf(dialog, "RJTT"));
+  ASSERT_EQ(sink.messages, QStringList{"時刻を読み取れません: ABCD"});
+  EXPECT_EQ(sink.icons.front(), QMessageBox::Critical);
+  EXPECT_EQ(FieldText(dialog, kMetarTime), "");
+  EXPECT_EQ(FieldText(dialog, kTafTime), "2012/05/06 14:00");
+}
+
+TEST_F(DialogTest, EscapeAndEnterCloseTheDialog) {
+  dialog.show();
+  QTest::keyClick(&dialog, Qt::Key_Escape);
+  EXPECT_FALSE(dialog.isVisible());
+  EXPECT_EQ(dialog.result(), QDialog::Rejected);
+  dialog.show();
+  QTest::keyClick(Control<QWidget>(dialog, kMetarDecoded), Qt::Key_Return);
+  EXPECT_FALSE(dialog.isVisible());
+  EXPECT_EQ(dialog.result(), QDialog::Accepted);
+}
+
+// Checks the About box that is open, then closes it with its OK button.
+void CheckAndCloseAboutBox(bool& seen) {
+  auto* about = qobject_cast<CAboutDlg*>(QApplication::activeModalWidget());
+  ASSERT_NE(about, nullptr);
+  seen = true;
+  EXPECT_EQ(about->windowTitle(), "バージョン情報 Aerolume");
+  EXPECT_EQ(about->findChild<QLabel*>("aboutTitle")->text(), "Aerolume Version 2.0");
+  EXPECT_TRUE(about->findChild<QLabel*>("aboutNotice")->text().contains("OurAirports"));
+  about->findChild<QPushButton*>("aboutOk")->click();
+}
+
+TEST_F(DialogTest, AboutOpensFromF1) {
+  bool seen = false;
+  QTimer::singleShot(0, [&] { CheckAndCloseAboutBox(seen); });
+  QTest::keyClick(&dialog, Qt::Key_F1);
+  EXPECT_TRUE(seen);
+}
+
+TEST_F(DialogTest, AboutOpensFromTheContextMenu) {
+  dialog.show();
+  bool seen = false;
+  QTimer::singleShot(0, [&] {
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(menu, nullptr);
+    ASSERT_EQ(menu->actions().size(), 1);
+    EXPECT_EQ(menu->actions().front()->text(), "バージョン情報 Aerolume(&A)...");
+    QTimer::singleShot(0, [&] { CheckAndCloseAboutBox(seen); });
+    menu->actions().front()->trigger();
+    menu->close();
+  });
+  QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), dialog.mapToGlobal(QPoint(5, 5)));
+  QApplication::sendEvent(&dialog, &event);
+  EXPECT_TRUE(seen);
+}
+
+// The whole road: the dialog, the download over HTTP and the decoder.
+TEST(DialogDownloadTest, MissingMetarShowsNotFoundAndTheTaf) {
+  testing_support::HttpTestServer server([](httplib::Server& routes) {
+    routes.Get("/data/forecasts/taf/stations/RJTT.TXT",
+               [](const httplib::Request&, httplib::Response& response) {
+                 response.set_content(testing_support::StationFile(
+                                          "2012/05/06 05:00", "TAF RJTT 060500Z 0606/0712 18010KT"),
+                                      "text/plain");
+               });
+  });
+  RecordingSink sink;
+  CurlReportSource source;
+  source.SetServerBase(testing_support::LoopbackUrl(server.Port(), "/data"));
+  CAerolumeDlg dialog(source, sink);
+  ChooseStation(dialog, IndexOf(dialog, "RJTT"));
+  EXPECT_TRUE(sink.messages.isEmpty());
+  EXPECT_EQ(FieldText(dialog, kMetarTime), "NOT FOUND");
+  EXPECT_EQ(FieldText(dialog, kMetarRaw), "");
+  EXPECT_EQ(FieldText(dialog, kTafTime), "2012/05/06 14:00");
+  EXPECT_EQ(dialog.findChild<CWindWnd*>()->Station(), "RJTT");
+}
+
+TEST(DialogDownloadTest, NothingListeningShowsTwoMessagesAndChoosingAgainRetries) {
+  RecordingSink sink;
+  CurlReportSource source;
+  source.SetServerBase(testing_support::LoopbackUrl(testing_support::UnusedPort(), "/data"));
+  CAerolumeDlg dialog(source, sink);
+  ChooseStation(dialog, IndexOf(dialog, "RJTT"));
+  const QString message = "InternetOpenUrl(hInternet, ...) Error";
+  EXPECT_EQ(sink.messages, QStringList({message, message}));
+  EXPECT_EQ(sink.icons, std::vector<QMessageBox::Icon>(2, QMessageBox::Warning));
+  for (int id : kFieldIds) EXPECT_EQ(FieldText(dialog, id), "") << id;
+  EXPECT_EQ(dialog.findChild<CWindWnd*>()->Station(), "");
+  ChooseStation(dialog, IndexOf(dialog, "RJTT"));
+  EXPECT_EQ(sink.messages.size(), 4);
+}
+
+}  // namespace
+}  // namespace aerolume
