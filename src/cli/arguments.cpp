@@ -8,7 +8,7 @@ std::optional<std::string> Arguments::Value(const std::string& option) const {
   return found->second;
 }
 
-ParseResult ParseArguments(const std::vector<std::string>& words, const OptionSpec& spec) {
+ParseResult ParseArguments(const std::vector<std::string>& words, const OptionNames& options) {
   ParseResult result;
   bool onlyOperands = false;
   for (std::size_t i = 0; i < words.size(); ++i) {
@@ -24,9 +24,9 @@ ParseResult ParseArguments(const std::vector<std::string>& words, const OptionSp
     }
     const std::size_t equals = word.find('=');
     const std::string name = word.substr(0, equals);
-    if (spec.flags.count(name) != 0 && equals == std::string::npos) {
+    if (options.flags.count(name) != 0 && equals == std::string::npos) {
       result.arguments.flags.insert(name);
-    } else if (spec.valueOptions.count(name) != 0) {
+    } else if (options.valueOptions.count(name) != 0) {
       if (equals != std::string::npos) {
         result.arguments.values[name] = word.substr(equals + 1);
       } else if (i + 1 < words.size()) {

@@ -9,7 +9,7 @@
 
 namespace aerolume::cli {
 
-struct OptionSpec {
+struct OptionNames {
   std::set<std::string> flags;         // --json, --taf
   std::set<std::string> valueOptions;  // --station CODE, --encoding NAME
 };
@@ -30,6 +30,6 @@ struct ParseResult {
 
 // Words after "--" are always operands, so a group such as "-SHRA" can be given.
 // "--opt=value" and "--opt value" are both accepted.
-ParseResult ParseArguments(const std::vector<std::string>& words, const OptionSpec& spec);
+ParseResult ParseArguments(const std::vector<std::string>& words, const OptionNames& options);
 
 }  // namespace aerolume::cli

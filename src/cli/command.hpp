@@ -20,7 +20,7 @@ struct CommandIo {
 struct Command {
   const char* name;
   const char* usage;  // the line after "aerolume-cli "
-  OptionSpec options;
+  OptionNames options;
   int (*run)(const Arguments& arguments, CommandIo& io);
 };
 

@@ -13,44 +13,6 @@ constexpr double kHuePerKnot = 4.5;  // red at 40 knots
 constexpr int kDarkestShown = 128;   // arrow pixels darker than this in every channel vanish
 constexpr double kArrowOpacity = 0.5;
 
-int ToByte(double unit) {
-  return static_cast<int>(std::lround(std::clamp(unit, 0.0, 1.0) * 255.0));
-}
-
-// Hue in degrees (any value, taken modulo 360), saturation and value in 0..1.
-QColor HsvToRgb(double hue, double saturation, double value) {
-  double sector = std::fmod(hue, 360.0) / 60.0;
-  if (sector < 0) sector += 6.0;
-  const int index = static_cast<int>(sector) % 6;
-  const double fraction = sector - std::floor(sector);
-  const double p = value * (1.0 - saturation);
-  const double q = value * (1.0 - saturation * fraction);
-  const double t = value * (1.0 - saturation * (1.0 - fraction));
-  double red = value;
-  double green = t;
-  double blue = p;
-  switch (index) {
-    case 1:
-      red = q, green = value, blue = p;
-      break;
-    case 2:
-      red = p, green = value, blue = t;
-      break;
-    case 3:
-      red = p, green = q, blue = value;
-      break;
-    case 4:
-      red = t, green = p, blue = value;
-      break;
-    case 5:
-      red = value, green = p, blue = q;
-      break;
-    default:
-      break;
-  }
-  return QColor(ToByte(red), ToByte(green), ToByte(blue));
-}
-
 bool IsDark(QRgb pixel) {
   return qRed(pixel) < kDarkestShown && qGreen(pixel) < kDarkestShown &&
          qBlue(pixel) < kDarkestShown;
@@ -64,7 +26,7 @@ int Scale(int channel, int factor) {
 
 QColor SpeedColour(int speed) {
   const double hue = std::max(0.0, kHueAtCalm - kHuePerKnot * speed);
-  return HsvToRgb(hue, 1.0, 1.0);
+  return QColor::fromHsvF(static_cast<float>(hue / 360.0), 1.0f, 1.0f).toRgb();
 }
 
 QImage KeyOutDiagram(const QImage& diagram) {
