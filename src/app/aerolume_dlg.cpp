@@ -72,7 +72,10 @@ QLineEdit* MakeSingleLineField(QWidget* parent) {
 
 CAerolumeDlg::CAerolumeDlg(aerolume::ReportSource& source, aerolume::MessageSink& messages,
                            QWidget* parent)
-    : QDialog(parent), m_messages(messages), m_hIcon(aerolume::AppIcon()), m_session(*this, source) {
+    : QDialog(parent),
+      m_messages(messages),
+      m_hIcon(aerolume::AppIcon()),
+      m_session(*this, source) {
   setWindowTitle(QStringLiteral("Aerolume"));
   setFont(aerolume::JapaneseGothic(kDialogFontPoints));
   m_baseUnits = aerolume::BaseUnitsOf(font());

@@ -7,8 +7,8 @@ namespace aerolume {
 
 DialogBaseUnits BaseUnitsOf(const QFont& font) {
   const QFontMetrics metrics(font);
-  const int alphabetWidth =
-      metrics.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
+  const int alphabetWidth = metrics.horizontalAdvance(
+      QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
   return {(alphabetWidth / 26 + 1) / 2, metrics.height()};
 }
 
@@ -20,7 +20,8 @@ int ScaleDialogUnits(int value, int numerator, int denominator) {
 }
 
 QRect MapDialogRect(const QRect& dialogUnits, const DialogBaseUnits& units) {
-  return {ScaleDialogUnits(dialogUnits.x(), units.x, 4), ScaleDialogUnits(dialogUnits.y(), units.y, 8),
+  return {ScaleDialogUnits(dialogUnits.x(), units.x, 4),
+          ScaleDialogUnits(dialogUnits.y(), units.y, 8),
           ScaleDialogUnits(dialogUnits.width(), units.x, 4),
           ScaleDialogUnits(dialogUnits.height(), units.y, 8)};
 }

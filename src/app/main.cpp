@@ -14,8 +14,8 @@ int main(int argc, char** argv) {
       QStringLiteral("METAR and TAF of Japanese airfields, decoded into Japanese."));
   parser.addHelpOption();
   parser.addVersionOption();
-  const QString defaultServer = QString::fromUtf8(aerolume::kDefaultServerBase.data(),
-                                                  aerolume::kDefaultServerBase.size());
+  const QString defaultServer =
+      QString::fromUtf8(aerolume::kDefaultServerBase.data(), aerolume::kDefaultServerBase.size());
   const QCommandLineOption server(
       QStringLiteral("server"),
       QStringLiteral("Base URL of the weather-data server; the reports are read from "

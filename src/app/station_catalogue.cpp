@@ -114,9 +114,13 @@ constexpr std::string_view kEntries[] = {
 
 }  // namespace
 
-std::span<const std::string_view> StationCatalogue() { return kEntries; }
+std::span<const std::string_view> StationCatalogue() {
+  return kEntries;
+}
 
-std::string_view StationCode(std::string_view entry) { return entry.substr(0, 4); }
+std::string_view StationCode(std::string_view entry) {
+  return entry.substr(0, 4);
+}
 
 std::string_view StationName(std::string_view entry) {
   return entry.size() > 5 ? entry.substr(5) : std::string_view{};

@@ -20,8 +20,7 @@ std::string CurrentUtcTimeLine() {
   char buffer[32];
   std::snprintf(buffer, sizeof buffer, "%04d/%02u/%02u %02d:%02d", static_cast<int>(ymd.year()),
                 static_cast<unsigned>(ymd.month()), static_cast<unsigned>(ymd.day()),
-                static_cast<int>(clock.hours().count()),
-                static_cast<int>(clock.minutes().count()));
+                static_cast<int>(clock.hours().count()), static_cast<int>(clock.minutes().count()));
   return buffer;
 }
 

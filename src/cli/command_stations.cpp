@@ -33,8 +33,10 @@ int RunStations(const Arguments& arguments, CommandIo& io) {
 }  // namespace
 
 const Command& StationsCommand() {
-  static const Command command{"stations", "stations [--json] [--encoding utf-8|cp932]",
-                               {{"--json"}, {"--encoding"}}, RunStations};
+  static const Command command{"stations",
+                               "stations [--json] [--encoding utf-8|cp932]",
+                               {{"--json"}, {"--encoding"}},
+                               RunStations};
   return command;
 }
 

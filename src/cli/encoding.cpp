@@ -66,6 +66,8 @@ class Converter {
 
 }  // namespace
 
-std::string ToCp932(std::string_view utf8) { return Converter().Convert(utf8); }
+std::string ToCp932(std::string_view utf8) {
+  return Converter().Convert(utf8);
+}
 
 }  // namespace aerolume::cli

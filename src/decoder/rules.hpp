@@ -47,7 +47,8 @@ void ApplyProbability(DecodeContext& c);
 bool TestPresentWeather(const DecodeContext& c);
 void ApplyPresentWeather(DecodeContext& c);
 
-// Change and period groups: BECMG, TEMPO, FCST, validity periods, FM times. (rules_change_period.cpp)
+// Change and period groups: BECMG, TEMPO, FCST, validity periods, FM times.
+// (rules_change_period.cpp)
 bool TestBecoming(const DecodeContext& c);
 void ApplyBecoming(DecodeContext& c);
 bool TestTemporary(const DecodeContext& c);

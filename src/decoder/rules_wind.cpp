@@ -13,7 +13,9 @@ bool Digits(std::string_view g, int first, int count) {
   return IsAllDigits(Mid(g, first, count));
 }
 
-bool EndsWithKnots(std::string_view g) { return Right(g, 2) == "KT"; }
+bool EndsWithKnots(std::string_view g) {
+  return Right(g, 2) == "KT";
+}
 
 // The direction part: three digits or VRB.
 bool HasDirection(std::string_view g, bool variable) {
@@ -50,9 +52,13 @@ std::string GustText(std::string_view g) {
 
 }  // namespace
 
-bool TestCalm(const DecodeContext& c) { return c.Group() == "00000KT"; }
+bool TestCalm(const DecodeContext& c) {
+  return c.Group() == "00000KT";
+}
 
-void ApplyCalm(DecodeContext& c) { c.stepText = "無風"; }
+void ApplyCalm(DecodeContext& c) {
+  c.stepText = "無風";
+}
 
 bool TestWind(const DecodeContext& c) {
   const std::string& g = c.Group();

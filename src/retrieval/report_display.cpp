@@ -55,7 +55,8 @@ ShownReport ComposeReport(ReportState& state, ReportKind kind, const std::string
   shown.raw = BodyOf(text);
   const bool isMetar = kind == ReportKind::Metar;
   if (isMetar) state.m_pastObservation = false;
-  shown.lines = DecodeReportLines(state, isMetar, SplitReportGroups(shown.raw, state.m_stationCode));
+  shown.lines =
+      DecodeReportLines(state, isMetar, SplitReportGroups(shown.raw, state.m_stationCode));
   shown.decoded = JoinDecodedLines(shown.lines);
   return shown;
 }

@@ -41,9 +41,8 @@ std::optional<std::string> FormatIssueTime(std::string_view timeLine) {
 
 GroupList SplitReportGroups(std::string_view body, std::string_view stationCode) {
   const std::size_t codeAt = body.find(stationCode);
-  const std::size_t start = codeAt == std::string_view::npos
-                                ? kGroupsAfterCode - 1
-                                : codeAt + kGroupsAfterCode;
+  const std::size_t start =
+      codeAt == std::string_view::npos ? kGroupsAfterCode - 1 : codeAt + kGroupsAfterCode;
   GroupList groups;
   if (start >= body.size()) return groups;
   std::string_view rest = body.substr(start);
@@ -59,10 +58,16 @@ GroupList SplitReportGroups(std::string_view body, std::string_view stationCode)
   return groups;
 }
 
-bool IsStatusText(std::string_view text) { return text.size() <= 3; }
+bool IsStatusText(std::string_view text) {
+  return text.size() <= 3;
+}
 
-std::string TimeLineOf(std::string_view text) { return Left(text, kTimeLineLength); }
+std::string TimeLineOf(std::string_view text) {
+  return Left(text, kTimeLineLength);
+}
 
-std::string BodyOf(std::string_view text) { return Mid(text, kBodyStart); }
+std::string BodyOf(std::string_view text) {
+  return Mid(text, kBodyStart);
+}
 
 }  // namespace aerolume

@@ -21,17 +21,17 @@ std::optional<CivilTime> ToJapanTime(const CivilTime& utc) {
   using namespace std::chrono;
   if (!FieldsInRange(utc)) return std::nullopt;
   // Day 1 of the month plus (day - 1) days carries a 31st of a 30-day month over.
-  const sys_days monthStart = year_month_day{year{utc.year}, month{static_cast<unsigned>(utc.month)},
-                                             day{1}};
-  const sys_time<minutes> moment = monthStart + days{utc.day - 1} + hours{utc.hour} +
-                             minutes{utc.minute} + kJapanOffset;
+  const sys_days monthStart =
+      year_month_day{year{utc.year}, month{static_cast<unsigned>(utc.month)}, day{1}};
+  const sys_time<minutes> moment =
+      monthStart + days{utc.day - 1} + hours{utc.hour} + minutes{utc.minute} + kJapanOffset;
   const sys_days date = floor<days>(moment);
   const year_month_day ymd{date};
   const hh_mm_ss clock{moment - date};
-  return CivilTime{static_cast<int>(ymd.year()), static_cast<int>(static_cast<unsigned>(ymd.month())),
-                   static_cast<int>(static_cast<unsigned>(ymd.day())),
-                   static_cast<int>(clock.hours().count()),
-                   static_cast<int>(clock.minutes().count())};
+  return CivilTime{
+      static_cast<int>(ymd.year()), static_cast<int>(static_cast<unsigned>(ymd.month())),
+      static_cast<int>(static_cast<unsigned>(ymd.day())), static_cast<int>(clock.hours().count()),
+      static_cast<int>(clock.minutes().count())};
 }
 
 CivilTime ReadTimeLine(std::string_view timeLine) {

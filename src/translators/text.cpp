@@ -7,16 +7,22 @@ namespace aerolume {
 
 namespace {
 
-std::size_t Length(std::string_view text) { return text.size(); }
+std::size_t Length(std::string_view text) {
+  return text.size();
+}
 
 // A count or position below zero behaves as zero.
-std::size_t NonNegative(int value) { return value < 0 ? 0 : static_cast<std::size_t>(value); }
+std::size_t NonNegative(int value) {
+  return value < 0 ? 0 : static_cast<std::size_t>(value);
+}
 
 bool IsBlank(char c) {
   return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
 }
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
 
 }  // namespace
 
@@ -60,9 +66,13 @@ int ToInt(std::string_view text) {
   return static_cast<int>(value);
 }
 
-std::string FormatInt(int value) { return std::to_string(value); }
+std::string FormatInt(int value) {
+  return std::to_string(value);
+}
 
-bool IsGreaterThan(std::string_view text, std::string_view literal) { return text > literal; }
+bool IsGreaterThan(std::string_view text, std::string_view literal) {
+  return text > literal;
+}
 
 const std::string& GroupAt(const GroupList& groups, int index) {
   if (index < 0 || static_cast<std::size_t>(index) >= groups.size()) {

@@ -106,9 +106,8 @@ TEST_F(DialogTest, EveryControlStandsWhereTheLayoutPutsIt) {
       EXPECT_EQ(Control<QWidget>(dialog, kStationList)->pos(), expected.topLeft());
     } else if (control.id == kCaption) {
       const QList<QLabel*> labels = dialog.findChildren<QLabel*>();
-      const auto found = std::find_if(labels.begin(), labels.end(), [&](QLabel* label) {
-        return label->text() == control.text;
-      });
+      const auto found = std::find_if(labels.begin(), labels.end(),
+                                      [&](QLabel* label) { return label->text() == control.text; });
       ASSERT_NE(found, labels.end()) << control.text;
       EXPECT_EQ((*found)->geometry(), expected) << control.text;
     } else if (control.id == kWindPlaceholder) {

@@ -27,8 +27,9 @@ TEST(CliDecodeTest, WorkedStationFile) {
 TEST(CliDecodeTest, TextOutputHasTimeRawAndLines) {
   const auto run = RunCliWords({"decode", "--station", "RJTT"}, kMetarFile);
   ASSERT_EQ(run.exitCode, 0);
-  EXPECT_TRUE(run.out.starts_with("time: 2012/05/06 21:00\nraw: RJTT 061200Z 18010KT 9999 FEW020 "
-                                  "25/18 Q1012 NOSIG\n\n180方向 10KTの風\n"))
+  EXPECT_TRUE(
+      run.out.starts_with("time: 2012/05/06 21:00\nraw: RJTT 061200Z 18010KT 9999 FEW020 "
+                          "25/18 Q1012 NOSIG\n\n180方向 10KTの風\n"))
       << run.out;
   EXPECT_EQ(run.out.find('\r'), std::string::npos);
 }
@@ -42,10 +43,9 @@ TEST(CliDecodeTest, StatusTextShowsNotFound) {
 }
 
 TEST(CliDecodeTest, TafStationComesAfterTheTafWords) {
-  const auto report =
-      RunCliWords({"decode", "--taf", "--json"},
-                  "2012/05/06 05:00\nTAF AMD RJTT 060500Z 0606/0712 18010KT\n")
-          .Json();
+  const auto report = RunCliWords({"decode", "--taf", "--json"},
+                                  "2012/05/06 05:00\nTAF AMD RJTT 060500Z 0606/0712 18010KT\n")
+                          .Json();
   EXPECT_EQ(report["station"], "RJTT");
   EXPECT_EQ(report["kind"], "taf");
   EXPECT_EQ(report["lines"][1], "180方向 10KTの風");
@@ -69,7 +69,9 @@ TEST(CliDecodeTest, BinaryInputNeverBreaksTheJson) {
 TEST(CliEncodingTest, Cp932BytesOfTheReportCharacters) {
   EXPECT_EQ(cli::ToCp932("ﾟC"), "\xDF\x43");
   EXPECT_EQ(cli::ToCp932("～"), "\x81\x60");
-  EXPECT_EQ(cli::ToCp932("A\xff" "B"), "A?B");  // not UTF-8
+  EXPECT_EQ(cli::ToCp932("A\xff"
+                         "B"),
+            "A?B");                                  // not UTF-8
   EXPECT_EQ(cli::ToCp932("\xF0\x9F\x98\x80"), "?");  // no such character in code page 932
 }
 
@@ -77,7 +79,9 @@ TEST(CliEncodingTest, DecodeWritesTheSectorTildeInCp932) {
   const auto run = RunCliWords({"decode", "--encoding", "cp932"},
                                "2012/05/06 12:00\nRJTT 061200Z 34005KT 300V020\n");
   ASSERT_EQ(run.exitCode, 0);
-  EXPECT_NE(run.out.find("300\x81\x60" "020"), std::string::npos);
+  EXPECT_NE(run.out.find("300\x81\x60"
+                         "020"),
+            std::string::npos);
 }
 
 TEST(CliStationsTest, ListsTheCatalogue) {

@@ -90,10 +90,10 @@ INSTANTIATE_TEST_SUITE_P(
         DriverCase{true, "27015G25KT", {"270方向 15KT 最大25KTの風"}, {270, 15, -1, -1}},
         DriverCase{true, "VRB03KT", {"方向不定 3KTの風"}, {-1, 3, -1, -1}},
         DriverCase{true, "00000KT", {"無風"}, {-1, -1, -1, -1}},
-        DriverCase{true, "34005KT 300V020", {"340方向 5KTの風", "方向300～020で変化"},
-                   {340, 5, 300, 20}},
-        DriverCase{true, "34005KT 35010KT", {"340方向 5KTの風", "350方向 10KTの風"},
-                   {350, 10, -1, -1}}));
+        DriverCase{
+            true, "34005KT 300V020", {"340方向 5KTの風", "方向300～020で変化"}, {340, 5, 300, 20}},
+        DriverCase{
+            true, "34005KT 35010KT", {"340方向 5KTの風", "350方向 10KTの風"}, {350, 10, -1, -1}}));
 
 }  // namespace
 }  // namespace aerolume

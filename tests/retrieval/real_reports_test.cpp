@@ -45,9 +45,9 @@ TEST_P(RealReportTest, DecodesEveryGroup) {
     EXPECT_TRUE(json["wind"].is_null());
   } else {
     const nlohmann::json& wind = json["wind"];
-    EXPECT_EQ((std::vector<int>{wind["direction"], wind["speed"], wind["var_from"],
-                                wind["var_to"]}),
-              report.wind);
+    EXPECT_EQ(
+        (std::vector<int>{wind["direction"], wind["speed"], wind["var_from"], wind["var_to"]}),
+        report.wind);
   }
 }
 
@@ -81,15 +81,16 @@ INSTANTIATE_TEST_SUITE_P(
                     "1500フィート 3/8 積雲", "2500フィート 1/8 積乱雲", "6000フィート 6/8 層積雲",
                     "気圧 29.81inHg", "雷雲が25km東にあって北東に移動中"},
                    {120, 5, -1, -1}},
-        RealReport{"RJGG-metar-1.TXT",
-                   false,
-                   "2026/07/28 14:30",
-                   {"160方向 18KTの風", "視程 10km以上", "雷", "8km以内でにわか",
-                    "1500フィートFEWの雲", "2000フィートFEWの積乱雲", "高さ不明 BKNの雲",
-                    "気温30ﾟC 露点26ﾟC", "気圧 1008hPa", "\r\n15時0分からのちに", "310方向 15KTの風",
-                    "\r\n15時0分からときどき", "310方向 20KT 最大30KTの風", "視程 1200m", "強い雷雨",
-                    "靄", "500フィートFEWの雲", "800フィートBKNの雲", "2000フィートFEWの積乱雲"},
-                   {160, 18, -1, -1}},
+        RealReport{
+            "RJGG-metar-1.TXT",
+            false,
+            "2026/07/28 14:30",
+            {"160方向 18KTの風", "視程 10km以上", "雷", "8km以内でにわか", "1500フィートFEWの雲",
+             "2000フィートFEWの積乱雲", "高さ不明 BKNの雲", "気温30ﾟC 露点26ﾟC", "気圧 1008hPa",
+             "\r\n15時0分からのちに", "310方向 15KTの風", "\r\n15時0分からときどき",
+             "310方向 20KT 最大30KTの風", "視程 1200m", "強い雷雨", "靄", "500フィートFEWの雲",
+             "800フィートBKNの雲", "2000フィートFEWの積乱雲"},
+            {160, 18, -1, -1}},
         RealReport{"ROYN-metar-1.TXT",
                    false,
                    "2022/10/23 09:33",
@@ -158,10 +159,10 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(WorkedExampleTest, MetarWithRemarks) {
   const nlohmann::json result = testing_support::DecodeGroupsJson(
       testing_support::SplitWords("34005KT 9999 FEW030 08/M03 Q1021 NOSIG RMK 1CU030 A3015"));
-  EXPECT_EQ(result["lines"], nlohmann::json({"340方向 5KTの風", "視程 10km以上",
-                                             "3000フィートFEWの雲", "気温8ﾟC 露点-3ﾟC",
-                                             "気圧 1021hPa", "天候変化無し", "\r\n特記事項",
-                                             "3000フィート 1/8 積雲", "気圧 30.15inHg"}));
+  EXPECT_EQ(result["lines"],
+            nlohmann::json({"340方向 5KTの風", "視程 10km以上", "3000フィートFEWの雲",
+                            "気温8ﾟC 露点-3ﾟC", "気圧 1021hPa", "天候変化無し", "\r\n特記事項",
+                            "3000フィート 1/8 積雲", "気圧 30.15inHg"}));
   EXPECT_EQ(result["wind"]["direction"], 340);
   EXPECT_EQ(result["wind"]["speed"], 5);
 }

@@ -40,7 +40,8 @@ TEST(ShowMetarTest, FillsTheThreeFieldsAndTheWind) {
   EXPECT_EQ(view.fields[ReportField::MetarTime], "2012/05/06 21:00");
   EXPECT_EQ(view.fields[ReportField::MetarRaw],
             "RJTT 061200Z 34005KT 300V020 9999 FEW020 25/18 Q1012 NOSIG");
-  EXPECT_TRUE(view.fields[ReportField::MetarDecoded].starts_with("340方向 5KTの風\r\n方向300～020で変化\r\n"));
+  EXPECT_TRUE(view.fields[ReportField::MetarDecoded].starts_with(
+      "340方向 5KTの風\r\n方向300～020で変化\r\n"));
   EXPECT_EQ(state.m_timeLine, "2012/05/06 12:00");
   EXPECT_EQ(state.Wind(), (WindValues{340, 5, 300, 20}));
   EXPECT_TRUE(view.messages.empty());
@@ -50,7 +51,8 @@ TEST(ShowTafTest, NeverTouchesTheWind) {
   ReportState state;
   state.m_stationCode = "RJTT";
   RecordingView view;
-  ShowTaf(state, view, NormalizeReportText("2012/05/06 05:00\nTAF RJTT 060500Z 0606/0712 18010KT\n"));
+  ShowTaf(state, view,
+          NormalizeReportText("2012/05/06 05:00\nTAF RJTT 060500Z 0606/0712 18010KT\n"));
   EXPECT_EQ(view.fields[ReportField::TafTime], "2012/05/06 14:00");
   EXPECT_EQ(state.Wind(), WindValues{});
   EXPECT_TRUE(view.fields.count(ReportField::MetarTime) == 0);

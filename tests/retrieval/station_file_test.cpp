@@ -36,11 +36,16 @@ TEST(IssueTimeJapanTimeTest, ShowsUtcPlusNineHours) {
     std::optional<std::string> shown;
   };
   const Case cases[] = {
-      {"2012/05/06 12:00", "2012/05/06 21:00"}, {"2012/12/31 20:30", "2013/01/01 05:30"},
-      {"2012/04/31 12:00", "2012/05/01 21:00"}, {"2026/03/08 06:59", "2026/03/08 15:59"},
-      {"2012/13/06 12:00", std::nullopt},       {"2012/05/06 24:00", std::nullopt},
-      {"2012/05/06 12:60", std::nullopt},       {"1899/05/06 12:00", std::nullopt},
-      {"2012/05/00 12:00", std::nullopt},       {"RJTT", std::nullopt},
+      {"2012/05/06 12:00", "2012/05/06 21:00"},
+      {"2012/12/31 20:30", "2013/01/01 05:30"},
+      {"2012/04/31 12:00", "2012/05/01 21:00"},
+      {"2026/03/08 06:59", "2026/03/08 15:59"},
+      {"2012/13/06 12:00", std::nullopt},
+      {"2012/05/06 24:00", std::nullopt},
+      {"2012/05/06 12:60", std::nullopt},
+      {"1899/05/06 12:00", std::nullopt},
+      {"2012/05/00 12:00", std::nullopt},
+      {"RJTT", std::nullopt},
       {"", std::nullopt},
   };
   for (const Case& c : cases) EXPECT_EQ(FormatIssueTime(c.line), c.shown) << c.line;

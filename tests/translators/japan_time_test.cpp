@@ -20,24 +20,24 @@ TEST_P(JapanTimeTest, AddsNineHoursOnTheUtcCalendar) {
 
 INSTANTIATE_TEST_SUITE_P(
     Calendar, JapanTimeTest,
-    testing::Values(
-        JapanTimeCase{{2012, 5, 6, 12, 0}, CivilTime{2012, 5, 6, 21, 0}},
-        JapanTimeCase{{2012, 12, 31, 20, 30}, CivilTime{2013, 1, 1, 5, 30}},
-        JapanTimeCase{{2012, 4, 31, 12, 0}, CivilTime{2012, 5, 1, 21, 0}},  // day 31 carries
-        JapanTimeCase{{2012, 2, 29, 15, 0}, CivilTime{2012, 3, 1, 0, 0}},   // leap day
-        JapanTimeCase{{2013, 2, 31, 0, 0}, CivilTime{2013, 3, 3, 9, 0}},
-        // New York's clocks change on these days; Japan time must not notice.
-        JapanTimeCase{{2026, 3, 8, 6, 30}, CivilTime{2026, 3, 8, 15, 30}},
-        JapanTimeCase{{2026, 11, 1, 5, 30}, CivilTime{2026, 11, 1, 14, 30}},
-        JapanTimeCase{{1900, 1, 1, 0, 0}, CivilTime{1900, 1, 1, 9, 0}},
-        JapanTimeCase{{1899, 12, 31, 0, 0}, std::nullopt},
-        JapanTimeCase{{2012, 13, 1, 0, 0}, std::nullopt},
-        JapanTimeCase{{2012, 0, 1, 0, 0}, std::nullopt},
-        JapanTimeCase{{2012, 5, 0, 0, 0}, std::nullopt},
-        JapanTimeCase{{2012, 5, 32, 0, 0}, std::nullopt},
-        JapanTimeCase{{2012, 5, 6, 24, 0}, std::nullopt},
-        JapanTimeCase{{2012, 5, 6, -1, 0}, std::nullopt},
-        JapanTimeCase{{2012, 5, 6, 12, 60}, std::nullopt}));
+    testing::Values(JapanTimeCase{{2012, 5, 6, 12, 0}, CivilTime{2012, 5, 6, 21, 0}},
+                    JapanTimeCase{{2012, 12, 31, 20, 30}, CivilTime{2013, 1, 1, 5, 30}},
+                    JapanTimeCase{{2012, 4, 31, 12, 0},
+                                  CivilTime{2012, 5, 1, 21, 0}},  // day 31 carries
+                    JapanTimeCase{{2012, 2, 29, 15, 0}, CivilTime{2012, 3, 1, 0, 0}},  // leap day
+                    JapanTimeCase{{2013, 2, 31, 0, 0}, CivilTime{2013, 3, 3, 9, 0}},
+                    // New York's clocks change on these days; Japan time must not notice.
+                    JapanTimeCase{{2026, 3, 8, 6, 30}, CivilTime{2026, 3, 8, 15, 30}},
+                    JapanTimeCase{{2026, 11, 1, 5, 30}, CivilTime{2026, 11, 1, 14, 30}},
+                    JapanTimeCase{{1900, 1, 1, 0, 0}, CivilTime{1900, 1, 1, 9, 0}},
+                    JapanTimeCase{{1899, 12, 31, 0, 0}, std::nullopt},
+                    JapanTimeCase{{2012, 13, 1, 0, 0}, std::nullopt},
+                    JapanTimeCase{{2012, 0, 1, 0, 0}, std::nullopt},
+                    JapanTimeCase{{2012, 5, 0, 0, 0}, std::nullopt},
+                    JapanTimeCase{{2012, 5, 32, 0, 0}, std::nullopt},
+                    JapanTimeCase{{2012, 5, 6, 24, 0}, std::nullopt},
+                    JapanTimeCase{{2012, 5, 6, -1, 0}, std::nullopt},
+                    JapanTimeCase{{2012, 5, 6, 12, 60}, std::nullopt}));
 
 TEST(JapanTimeLineTest, ReadsFixedPositions) {
   EXPECT_EQ(ReadTimeLine("2012/05/06 12:34"), (CivilTime{2012, 5, 6, 12, 34}));

@@ -50,9 +50,9 @@ INSTANTIATE_TEST_SUITE_P(
     Reports, WindAnimationTest,
     testing::Values(
         // Spins from -1 in 45 degree steps, wrapping after a full turn.
-        SequenceCase{"VRB05KT", -1, 5, -1, -1, Motion::Spin, 20,
-                     {-1, 44, 89, 134, 179, 224, 269, 314, 359, 404, 45, 90, 135, 180, 225, 270,
-                      315, 360, 45, 90}},
+        SequenceCase{"VRB05KT", -1, 5, -1, -1, Motion::Spin, 20, {-1,  44,  89,  134, 179, 224, 269,
+                                                                  314, 359, 404, 45,  90,  135, 180,
+                                                                  225, 270, 315, 360, 45,  90}},
         SequenceCase{"27015KT 240V300", 270, 15, 240, 300, Motion::Swing, 40,
                      Join({Range(270, 300, 5), Range(295, 240, -5), Range(245, 300, 5)})},
         SequenceCase{"01010KT 340V020", 10, 10, 340, 20, Motion::Swing, 40,
