@@ -38,10 +38,6 @@ std::string_view TrimBase(std::string_view base) {
   return base;
 }
 
-bool StartsWith(std::string_view text, std::string_view prefix) {
-  return text.substr(0, prefix.size()) == prefix;
-}
-
 bool IsHttpsUrl(std::string_view url) {
   constexpr std::string_view kScheme = "https:";
   if (url.size() < kScheme.size()) return false;
@@ -73,7 +69,7 @@ std::string StatusCodeOf(std::string_view statusLine) {
 std::size_t OnHeader(char* data, std::size_t size, std::size_t count, void* user) {
   auto& transfer = *static_cast<Transfer*>(user);
   const std::string_view line(data, size * count);
-  if (StartsWith(line, "HTTP/")) {
+  if (line.starts_with("HTTP/")) {
     transfer.status = StatusCodeOf(line);
     transfer.answered = true;
   } else if (line == "\r\n" || line == "\n") {
