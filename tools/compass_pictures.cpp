@@ -15,7 +15,7 @@ namespace aerolume {
 
 namespace {
 
-const QColor kBackground(240, 240, 240);
+const QColor kBackground(kPictureBackground);
 const QColor kRingColour(72, 72, 72);
 constexpr double kRingPenPx = 1.5;
 constexpr double kTickPenPx = 1.5;

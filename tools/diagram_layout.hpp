@@ -2,6 +2,7 @@
 // picture: one scale per airfield, true north up, everything inside the compass ring.
 #pragma once
 
+#include <QColor>
 #include <QPointF>
 #include <QPolygonF>
 #include <QRectF>
@@ -17,6 +18,8 @@ namespace aerolume {
 
 inline constexpr int kPictureSize = 240;
 inline constexpr double kPictureCentre = 120.0;
+// The light grey behind everything; the wind window leaves it out of the diagrams.
+inline constexpr QRgb kPictureBackground = 0xFFF0F0F0;
 // Runways and designators stay inside this radius, clear of the ring at 92.
 inline constexpr double kDiagramRadius = 80.0;
 // Narrower runways would swallow their centre line.

@@ -10,7 +10,7 @@ namespace aerolume {
 
 namespace {
 
-const QColor kBackground(240, 240, 240);
+const QColor kBackground(kPictureBackground);
 const QColor kPavement(128, 128, 128);
 constexpr int kDesignatorPixelSize = 11;
 constexpr double kCentreLinePx = 1.0;
