@@ -206,9 +206,24 @@ bool IsDarkInk(QRgb pixel) {
   return qAlpha(pixel) == 255 && std::max({qRed(pixel), qGreen(pixel), qBlue(pixel)}) < 100;
 }
 
+// A runway end on its field's diagram, and the unit vector pointing out of the runway there.
+struct EndOnDiagram {
+  PixelPoint here;
+  double outX, outY;
+};
+
 class RunwayEndTest : public ::testing::TestWithParam<RunwayEnd> {
  protected:
   static void SetUpTestSuite() { s_projections = ReadProjections(); }
+
+  static EndOnDiagram Locate(const RunwayEnd& end) {
+    const Projection& p = s_projections.at(end.code);
+    const PixelPoint here = Place(p, end.lat, end.lon);
+    const PixelPoint there = Place(p, end.otherLat, end.otherLon);
+    const double length = std::hypot(there.x - here.x, there.y - here.y);
+    return {here, (here.x - there.x) / length, (here.y - there.y) / length};
+  }
+
   static std::map<QString, Projection> s_projections;
 };
 std::map<QString, Projection> RunwayEndTest::s_projections;
@@ -225,13 +240,10 @@ TEST_P(RunwayEndTest, TheProjectionKeepsEastAndNorthAtTrueScale) {
 TEST_P(RunwayEndTest, TheEndIsPavedWhereTheDataPutsIt) {
   const RunwayEnd& end = GetParam();
   ASSERT_TRUE(s_projections.contains(end.code));
-  const Projection& p = s_projections.at(end.code);
-  const PixelPoint here = Place(p, end.lat, end.lon);
-  const PixelPoint there = Place(p, end.otherLat, end.otherLon);
-  const double length = std::hypot(there.x - here.x, there.y - here.y);
+  const EndOnDiagram at = Locate(end);
   // Two and a half pixels in from the end, on the runway's axis.
-  const double x = here.x + (there.x - here.x) / length * 2.5;
-  const double y = here.y + (there.y - here.y) / length * 2.5;
+  const double x = at.here.x - at.outX * 2.5;
+  const double y = at.here.y - at.outY * 2.5;
   const QImage diagram = ReadDiagram(end.code);
   EXPECT_TRUE(IsPaved(diagram.pixel(static_cast<int>(x), static_cast<int>(y))))
       << "at " << x << ", " << y;
@@ -240,12 +252,7 @@ TEST_P(RunwayEndTest, TheEndIsPavedWhereTheDataPutsIt) {
 TEST_P(RunwayEndTest, TheDesignatorLiesBeyondTheEnd) {
   const RunwayEnd& end = GetParam();
   ASSERT_TRUE(s_projections.contains(end.code));
-  const Projection& p = s_projections.at(end.code);
-  const PixelPoint here = Place(p, end.lat, end.lon);
-  const PixelPoint there = Place(p, end.otherLat, end.otherLon);
-  const double length = std::hypot(there.x - here.x, there.y - here.y);
-  const double outX = (here.x - there.x) / length;
-  const double outY = (here.y - there.y) / length;
+  const auto [here, outX, outY] = Locate(end);
   // The ink near the end, where a designator must be, lies on the far side of it.
   const QImage diagram = ReadDiagram(end.code);
   constexpr double kNear = 14.0;
