@@ -11,8 +11,9 @@ namespace {
 
 constexpr const char* kVersion = "2.0.0.4";
 
-std::array<const Command*, 4> Commands() {
-  return {&StationsCommand(), &DecodeCommand(), &GroupsCommand(), &FetchCommand()};
+std::array<const Command*, 5> Commands() {
+  return {&StationsCommand(), &DecodeCommand(), &GroupsCommand(), &FetchCommand(),
+          &CoverageCommand()};
 }
 
 void PrintUsage(std::ostream& stream) {

@@ -36,5 +36,6 @@ const Command& StationsCommand();
 const Command& DecodeCommand();
 const Command& GroupsCommand();
 const Command& FetchCommand();
+const Command& CoverageCommand();
 
 }  // namespace aerolume::cli

@@ -18,15 +18,25 @@ void DecodeStep(DecodeContext& context) {
 
 }  // namespace
 
+std::vector<DecodedStep> DecodeReportSteps(ReportState& state, bool isMetar,
+                                           const GroupList& groups) {
+  std::vector<DecodedStep> steps;
+  DecodeContext context{state, groups, isMetar, 0, {}, false};
+  const int count = static_cast<int>(groups.size());
+  for (context.index = 0; context.index < count; ++context.index) {
+    const int first = context.index;
+    context.stepText.clear();
+    DecodeStep(context);
+    steps.push_back({first, context.index, std::move(context.stepText)});
+  }
+  return steps;
+}
+
 std::vector<std::string> DecodeReportLines(ReportState& state, bool isMetar,
                                            const GroupList& groups) {
   std::vector<std::string> lines;
-  DecodeContext context{state, groups, isMetar, 0, {}};
-  const int count = static_cast<int>(groups.size());
-  for (context.index = 0; context.index < count; ++context.index) {
-    context.stepText.clear();
-    DecodeStep(context);
-    lines.push_back(std::move(context.stepText));
+  for (DecodedStep& step : DecodeReportSteps(state, isMetar, groups)) {
+    lines.push_back(std::move(step.text));
   }
   return lines;
 }

@@ -9,6 +9,17 @@
 
 namespace aerolume {
 
+// One decoding step: the groups it read (a rule may swallow the groups after the
+// first) and the line it gave.
+struct DecodedStep {
+  int firstGroup = 0;
+  int lastGroup = 0;
+  std::string text;
+};
+
+std::vector<DecodedStep> DecodeReportSteps(ReportState& state, bool isMetar,
+                                           const GroupList& groups);
+
 // One entry per step, in report order; an entry may be empty or hold CR LF itself.
 std::vector<std::string> DecodeReportLines(ReportState& state, bool isMetar,
                                            const GroupList& groups);
