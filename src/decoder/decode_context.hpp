@@ -15,6 +15,9 @@ struct DecodeContext {
   bool isMetar;
   int index = 0;         // the current group; a rule that swallows groups moves it on
   std::string stepText;  // the line this step produces
+  // Set by RMK itself: the remark groups of US stations mean something only there.
+  // (BECMG, TEMPO and FCST end the observation but open no remarks.)
+  bool inRemarks = false;
 
   const std::string& Group() const { return GroupAt(groups, index); }
   int GroupLength() const { return static_cast<int>(Group().size()); }

@@ -88,6 +88,84 @@ void ApplyMaximumWind(DecodeContext& c);
 bool TestIntensityWord(const DecodeContext& c);
 void ApplyIntensityWord(DecodeContext& c);
 
+// Words about the report itself. (rules_report_status.cpp)
+bool TestAutomaticReport(const DecodeContext& c);
+void ApplyAutomaticReport(DecodeContext& c);
+bool TestMissingReport(const DecodeContext& c);
+void ApplyMissingReport(DecodeContext& c);
+bool TestCancelledForecast(const DecodeContext& c);
+void ApplyCancelledForecast(DecodeContext& c);
+bool TestAmendedForecast(const DecodeContext& c);
+void ApplyAmendedForecast(DecodeContext& c);
+
+// Cloud and visibility groups beyond the first rules. (rules_cloud_visibility.cpp)
+bool TestMalformedCloud(const DecodeContext& c);
+void ApplyMalformedCloud(DecodeContext& c);
+bool TestNoCloudDetected(const DecodeContext& c);
+void ApplyNoCloudDetected(DecodeContext& c);
+bool TestUnknownCloud(const DecodeContext& c);
+void ApplyUnknownCloud(DecodeContext& c);
+bool TestDirectionalVisibility(const DecodeContext& c);
+void ApplyDirectionalVisibility(DecodeContext& c);
+bool TestMilesVisibility(const DecodeContext& c);
+void ApplyMilesVisibility(DecodeContext& c);
+
+// METAR trend times and TAF temperature and altimeter groups. (rules_trend_forecast.cpp)
+bool TestTrendTime(const DecodeContext& c);
+void ApplyTrendTime(DecodeContext& c);
+bool TestTemperatureForecast(const DecodeContext& c);
+void ApplyTemperatureForecast(DecodeContext& c);
+bool TestLowestAltimeter(const DecodeContext& c);
+void ApplyLowestAltimeter(DecodeContext& c);
+
+// Remark phrases about phenomena around the airfield. (rules_remark_phenomena.cpp)
+bool TestVolcanicAshCloud(const DecodeContext& c);
+void ApplyVolcanicAshCloud(DecodeContext& c);
+bool TestPhenomenonNearOrFar(const DecodeContext& c);
+void ApplyPhenomenonNearOrFar(DecodeContext& c);
+bool TestPhenomenonContinued(const DecodeContext& c);
+void ApplyPhenomenonContinued(DecodeContext& c);
+bool TestLoneDirection(const DecodeContext& c);
+void ApplyLoneDirection(DecodeContext& c);
+bool TestLoneMovement(const DecodeContext& c);
+void ApplyLoneMovement(DecodeContext& c);
+bool TestAircraftReport(const DecodeContext& c);
+void ApplyAircraftReport(DecodeContext& c);
+
+// Coded remarks of US-run stations. (rules_us_remarks.cpp)
+bool TestStationType(const DecodeContext& c);
+void ApplyStationType(DecodeContext& c);
+bool TestNumberedRemark(const DecodeContext& c);
+void ApplyNumberedRemark(DecodeContext& c);
+bool TestRemarkWord(const DecodeContext& c);
+void ApplyRemarkWord(DecodeContext& c);
+bool TestMissingValue(const DecodeContext& c);
+void ApplyMissingValue(DecodeContext& c);
+bool TestPeakWind(const DecodeContext& c);
+void ApplyPeakWind(DecodeContext& c);
+bool TestWindShift(const DecodeContext& c);
+void ApplyWindShift(DecodeContext& c);
+bool TestLenticularCloud(const DecodeContext& c);
+void ApplyLenticularCloud(DecodeContext& c);
+bool TestSensorOut(const DecodeContext& c);
+void ApplySensorOut(DecodeContext& c);
+
+// Visibility and sky remarks of US-run stations. (rules_us_sky.cpp)
+bool TestSiteVisibility(const DecodeContext& c);
+void ApplySiteVisibility(DecodeContext& c);
+bool TestVisibilityRemark(const DecodeContext& c);
+void ApplyVisibilityRemark(DecodeContext& c);
+bool TestCeilingRemark(const DecodeContext& c);
+void ApplyCeilingRemark(DecodeContext& c);
+bool TestVariableSky(const DecodeContext& c);
+void ApplyVariableSky(DecodeContext& c);
+
+// Lightning and the times weather began and ended. (rules_us_weather_times.cpp)
+bool TestLightning(const DecodeContext& c);
+void ApplyLightning(DecodeContext& c);
+bool TestWeatherTimes(const DecodeContext& c);
+void ApplyWeatherTimes(DecodeContext& c);
+
 // The fall-back: any other group is shown unchanged (rule_table.cpp).
 bool TestAnythingElse(const DecodeContext& c);
 void ApplyAnythingElse(DecodeContext& c);

@@ -3,6 +3,7 @@
 #include <string>
 #include <string_view>
 
+#include "decoder/remark_location.hpp"
 #include "decoder/rules.hpp"
 #include "translators/cloud_type.hpp"
 #include "translators/remark_words.hpp"
@@ -15,48 +16,6 @@ namespace {
 bool IsRunwayGroup(std::string_view group) {
   return (group.size() >= 5 && Left(group, 3) == "RWY") ||
          (group.size() >= 3 && Left(group, 1) == "R");
-}
-
-// Where a located phenomenon is; offsets count from the phenomenon word.
-struct Location {
-  std::string text;  // distance and directions
-  int lastOffset;    // the last group that the directions take
-};
-
-// A distance (if any) and one direction group, continued by "- direction".
-// A "-" with nothing after it is left for the next step.
-Location ReadLocation(const DecodeContext& c) {
-  Location location;
-  int offset = 1;
-  const std::string distance = TranslateDistance(c.Neighbour(offset));
-  if (!distance.empty()) {
-    location.text = distance;
-    ++offset;
-  }
-  location.text += JoinDirections(c.Neighbour(offset));
-  if (c.Neighbour(offset + 1) == "-" && c.HasNeighbour(offset + 2)) {
-    offset += 2;
-    location.text += "と" + JoinDirections(c.Neighbour(offset));
-  }
-  location.lastOffset = offset;
-  return location;
-}
-
-// "あり" for a phenomenon that stays, or its movement (and where it moves to).
-// Returns the offset of the last group taken.
-int AppendMovement(const DecodeContext& c, int lastOffset, std::string& text) {
-  const std::string movement = MovementName(c.Neighbour(lastOffset + 1));
-  if (movement.empty()) {
-    text += "あり";
-    return lastOffset;
-  }
-  const std::string towards = JoinDirections(c.Neighbour(lastOffset + 2));
-  if (towards.empty()) {
-    text += "あって" + movement;
-    return lastOffset + 1;
-  }
-  text += "あって" + towards + "に" + movement;
-  return lastOffset + 2;
 }
 
 }  // namespace
@@ -107,6 +66,11 @@ bool TestWindShear(const DecodeContext& c) {
 
 void ApplyWindShear(DecodeContext& c) {
   c.stepText = "ウィンドシアー ";
+  if (c.Neighbour(1) == "ALL" && c.Neighbour(2) == "RWY") {
+    c.stepText += "全滑走路";
+    c.Consume(2);
+    return;
+  }
   const std::string runway = c.Neighbour(1);
   if (IsRunwayGroup(runway)) {
     c.stepText += runway;
@@ -120,6 +84,7 @@ bool TestRemarksMarker(const DecodeContext& c) {
 
 void ApplyRemarksMarker(DecodeContext& c) {
   c.state.m_pastObservation = true;
+  c.inRemarks = true;
   c.stepText = "\r\n特記事項";
 }
 
@@ -155,11 +120,7 @@ void ApplyEndOfSignificantWeather(DecodeContext& c) {
 // CB, TS, TCU or VIRGA placed by a direction, optionally after a distance. Without
 // a direction the word is present weather or shown as it stands.
 bool TestPhenomenonWithLocation(const DecodeContext& c) {
-  if (RemarkCloudName(c.Group()).empty()) return false;
-  if (!TranslateDistance(c.Neighbour(1)).empty() && !JoinDirections(c.Neighbour(2)).empty()) {
-    return true;
-  }
-  return !JoinDirections(c.Neighbour(1)).empty();
+  return !RemarkCloudName(c.Group()).empty() && HasLocation(c);
 }
 
 void ApplyPhenomenonWithLocation(DecodeContext& c) {

@@ -1,5 +1,7 @@
 #include "translators/remark_words.hpp"
 
+#include <algorithm>
+
 #include "translators/text.hpp"
 #include "translators/vocabulary.hpp"
 
@@ -33,6 +35,8 @@ constexpr CodeText kMovements[] = {
 };
 
 constexpr std::string_view kDirectionJoint = "と";
+constexpr std::string_view kRangeJoint = "～";
+constexpr std::size_t kCompassPoints = 8;  // the first entries of kDirections
 
 // `group` is digits followed by exactly `unit`, with at least one digit.
 bool IsDigitsWithUnit(std::string_view group, std::string_view unit) {
@@ -75,6 +79,21 @@ std::string JoinDirections(std::string_view group) {
     pos = end + 1;
   }
   return joined;
+}
+
+std::string DirectionRange(std::string_view group) {
+  const std::span<const CodeText> points(kDirections, kCompassPoints);
+  std::string range;
+  std::size_t pos = 0;
+  do {
+    const std::size_t dash = std::min(group.find('-', pos), group.size());
+    const std::string_view name = LookUp(points, group.substr(pos, dash - pos));
+    if (name.empty()) return {};
+    if (!range.empty()) range += kRangeJoint;
+    range += name;
+    pos = dash + 1;
+  } while (pos <= group.size());
+  return range;
 }
 
 std::string MovementName(std::string_view group) {

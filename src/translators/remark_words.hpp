@@ -16,4 +16,7 @@ std::string DirectionName(std::string_view group);      // N ... SW, OHD, UNKNOW
 std::string JoinDirections(std::string_view group);     // directions joined by "-"
 std::string MovementName(std::string_view group);       // MOV, STNR
 
+// The eight compass points alone or as a range: "N" -> "北", "NE-E" -> "北東～東".
+std::string DirectionRange(std::string_view group);
+
 }  // namespace aerolume

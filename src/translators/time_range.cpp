@@ -44,6 +44,16 @@ std::optional<CivilTime> OnIssueDate(int hour, int minute, const CivilTime& line
   return ToJapanTime(CivilTime{line.year, line.month, line.day, EndOfDayAsMidnight(hour), minute});
 }
 
+std::string ClockText(const CivilTime& time) {
+  return FormatInt(time.hour) + "時" + FormatInt(time.minute) + "分";
+}
+
+// The hour that minutes alone belong to.
+int HourOfMinutes(int minute, const CivilTime& line) {
+  constexpr int kHoursPerDay = 24;
+  return minute > line.minute ? (line.hour + kHoursPerDay - 1) % kHoursPerDay : line.hour;
+}
+
 }  // namespace
 
 std::optional<std::string> FormatValidityPeriod(std::string_view group, std::string_view timeLine) {
@@ -68,6 +78,23 @@ std::optional<std::string> FormatHourRange(std::string_view group, std::string_v
   const std::optional<CivilTime> second = OnIssueDate(ToInt(Right(group, 2)), 0, line);
   if (!first || !second) return std::nullopt;
   return FormatInt(first->hour) + "時～" + FormatInt(second->hour) + "時";
+}
+
+std::optional<std::string> FormatDayHour(std::string_view group, std::string_view timeLine) {
+  if (group.size() != 4 || !IsAllDigits(group)) return std::nullopt;
+  const std::optional<CivilTime> time = PeriodBound(group, 0, ReadTimeLine(timeLine));
+  if (!time) return std::nullopt;
+  return FormatInt(time->day) + "日" + FormatInt(time->hour) + "時";
+}
+
+std::optional<std::string> FormatRemarkTime(std::string_view digits, std::string_view timeLine) {
+  if ((digits.size() != 2 && digits.size() != 4) || !IsAllDigits(digits)) return std::nullopt;
+  const CivilTime line = ReadTimeLine(timeLine);
+  const int minute = ToInt(Right(digits, 2));
+  const int hour = digits.size() == 4 ? ToInt(Left(digits, 2)) : HourOfMinutes(minute, line);
+  const std::optional<CivilTime> time = OnIssueDate(hour, minute, line);
+  if (!time) return std::nullopt;
+  return ClockText(*time);
 }
 
 }  // namespace aerolume

@@ -18,6 +18,14 @@ std::optional<std::string> FormatFromTime(std::string_view group, std::string_vi
 // hhhh -> "%d時～%d時".
 std::optional<std::string> FormatHourRange(std::string_view group, std::string_view timeLine);
 
+// DDHH -> "%d日%d時" (the day and hour of a TX/TN group).
+std::optional<std::string> FormatDayHour(std::string_view group, std::string_view timeLine);
+
+// hhmm, or mm alone -> "%d時%d分". Minutes alone belong to the observation's hour,
+// or to the hour before when they are later than the observation's minute
+// (observed at 13:55, "58" is 12:58).
+std::optional<std::string> FormatRemarkTime(std::string_view digits, std::string_view timeLine);
+
 // Each gives nothing when a field of the group or of the time line is out of range:
 // such a group is not a time the program can show.
 

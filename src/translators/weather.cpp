@@ -8,6 +8,7 @@ namespace {
 
 // The one-byte signs first, then the two-letter codes; no code is a prefix of
 // another, so the order among them never decides a match.
+// clang-format off
 constexpr CodeText kWeatherWords[] = {
     {"-", "弱い"},    {"+", "強い"},    {"VC", "8km以内で"}, {"TS", "雷"},
     {"SH", "にわか"}, {"FZ", "着氷性"}, {"BC", "散在"},      {"MI", "地表付近"},
@@ -17,7 +18,9 @@ constexpr CodeText kWeatherWords[] = {
     {"FG", "霧"},     {"SA", "砂"},     {"FU", "煙"},        {"DU", "塵"},
     {"HZ", "もや"},   {"VA", "火山灰"}, {"SQ", "スコール"},  {"DS", "塵嵐"},
     {"FC", "漏斗雲"}, {"SS", "砂嵐"},   {"PO", "塵旋風"},    {"RE", "過去1時間以内に"},
+    {"UP", "種類不明の降水"},
 };
+// clang-format on
 
 constexpr std::size_t kCodeLength = 2;
 

@@ -57,12 +57,12 @@ INSTANTIATE_TEST_SUITE_P(
                     ChangeCase{true, "FCST AMD 0612/0718", {"\r\n修正された6日21時～8日3時の予報"}},
                     ChangeCase{true, "FCST FM0600", {"\r\n15時0分からの予報"}},
                     ChangeCase{true, "FCST 1218", {"\r\n21時～3時の予報"}},
-                    ChangeCase{true, "FCST AMD NIL", {"\r\n修正された予報", "NIL"}},
+                    ChangeCase{true, "FCST AMD NIL", {"\r\n修正された予報", "欠測"}},
                     ChangeCase{true, "FCST", {"\r\n予報"}},
                     ChangeCase{true, "FCST AMD", {"\r\n修正された予報"}},
                     ChangeCase{true, "0606/0712", {"6日15時～7日21時の予報"}},
                     ChangeCase{true, "FM0130", {"10時30分から"}},
-                    ChangeCase{true, "AMD", {"AMD"}}));
+                    ChangeCase{true, "AMD", {"修正報"}}));
 
 // METAR trends give their times as FM groups: four digits there are a visibility.
 INSTANTIATE_TEST_SUITE_P(

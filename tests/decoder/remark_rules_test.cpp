@@ -40,7 +40,7 @@ INSTANTIATE_TEST_SUITE_P(
                     RemarkCase{"P/FR", {"30分以内に1hPa超気圧降下"}},
                     RemarkCase{"WS RWY34L", {"ウィンドシアー RWY34L"}},
                     RemarkCase{"WS R34L", {"ウィンドシアー R34L"}},
-                    RemarkCase{"WS ALL RWY", {"ウィンドシアー ", "ALL", "RWY"}},
+                    RemarkCase{"WS ALL RWY", {"ウィンドシアー 全滑走路"}},
                     RemarkCase{"WS", {"ウィンドシアー "}}, RemarkCase{"RMK", {kRemarks}},
                     RemarkCase{"NOSIG", {"天候変化無し"}},
                     RemarkCase{"NSW", {"注意すべき天候終了"}}));

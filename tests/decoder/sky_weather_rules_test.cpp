@@ -92,7 +92,7 @@ INSTANTIATE_TEST_SUITE_P(PresentWeather, SkyWeatherRuleTest,
                                          SkyWeatherCase{"RERA", "過去1時間以内に雨"},
                                          SkyWeatherCase{"BR", "靄"}, SkyWeatherCase{"+X", "強いX"},
                                          SkyWeatherCase{"-", "-"}, SkyWeatherCase{"R", "R"},
-                                         SkyWeatherCase{"UP", "UP"}));
+                                         SkyWeatherCase{"UP", "種類不明の降水"}));
 
 INSTANTIATE_TEST_SUITE_P(Probability, SkyWeatherRuleTest,
                          testing::Values(SkyWeatherCase{"PROB30", "確率30%"},

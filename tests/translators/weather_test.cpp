@@ -33,7 +33,7 @@ INSTANTIATE_TEST_SUITE_P(
                     // A sign counts wherever it stands.
                     WeatherCase{"RA-SN", "雨弱い雪"}, WeatherCase{"-+", "弱い強い"},
                     // The first unknown piece is copied with everything after it.
-                    WeatherCase{"RAXX", "雨XX"}, WeatherCase{"UP", "UP"},
+                    WeatherCase{"RAXX", "雨XX"}, WeatherCase{"UP", "種類不明の降水"},
                     WeatherCase{"////", "////"}, WeatherCase{"BLU", "高いU"},
                     WeatherCase{"RAN", "雨N"}, WeatherCase{"XXRA", "XXRA"}, WeatherCase{"ra", "ra"},
                     WeatherCase{"", ""}));
@@ -44,7 +44,7 @@ TEST(WeatherCodeTest, KnowsExactlyTheTwoLetterCodes) {
         "PL", "IC", "BR", "FG", "SA", "FU", "DU", "HZ", "VA", "SQ", "DS", "FC", "SS", "PO", "RE"}) {
     EXPECT_TRUE(IsWeatherCode(code)) << code;
   }
-  for (const char* other : {"-", "+", "", "R", "RAS", "ra", "VV", "UP", "-R"}) {
+  for (const char* other : {"-", "+", "", "R", "RAS", "ra", "VV", "-R"}) {
     EXPECT_FALSE(IsWeatherCode(other)) << other;
   }
 }

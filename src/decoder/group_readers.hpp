@@ -1,0 +1,26 @@
+// Values that US remarks spread over more than one group, read from the groups
+// after the current one. Offsets count from the current group.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "decoder/decode_context.hpp"
+
+namespace aerolume {
+
+struct ValueRead {
+  std::string text;
+  int lastOffset;  // the last group the value takes
+};
+
+// Statute miles: "2", "1/2", or a whole number followed by a fraction group ("1 1/2").
+std::optional<ValueRead> ReadMiles(const DecodeContext& c, int offset);
+
+// A visibility value: miles with kilometres after them, or, from 100 on, metres.
+std::optional<ValueRead> ReadVisibilityValue(const DecodeContext& c, int offset);
+
+// RWY followed by the runway's designator: "RWY11".
+bool IsRunwayName(const std::string& group);
+
+}  // namespace aerolume

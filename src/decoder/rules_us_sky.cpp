@@ -1,0 +1,172 @@
+// Visibility and sky remarks of US-run stations: tower and surface visibility,
+// variable, sector and second-site visibility, variable and second-site ceiling
+// and a variable cloud amount. Each swallows the groups of its phrase.
+#include <string>
+#include <string_view>
+
+#include "decoder/group_readers.hpp"
+#include "decoder/rules.hpp"
+#include "translators/remark_words.hpp"
+#include "translators/us_measures.hpp"
+#include "translators/vocabulary.hpp"
+
+namespace aerolume {
+
+namespace {
+
+constexpr CodeText kVisibilitySites[] = {
+    {"TWR", "管制塔視程"},
+    {"SFC", "地上視程"},
+};
+
+bool IsCloudAmount(std::string_view group) {
+  return group == "FEW" || group == "SCT" || group == "BKN" || group == "OVC";
+}
+
+// A cloud layer (BKN014) or a cloud amount standing alone (BKN).
+std::string AmountOfLayer(const std::string& group) {
+  const std::string amount = Left(group, 3);
+  if (!IsCloudAmount(amount)) return {};
+  if (group.size() == 3 || (group.size() >= 6 && IsAllDigits(Mid(group, 3, 3)))) return amount;
+  return {};
+}
+
+bool IsMilesPiece(std::string_view piece) {
+  return IsWholeMiles(piece) || IsMilesFraction(piece);
+}
+
+struct VariableVisibility {
+  std::string lowest;
+  std::string highest;
+  int lastOffset;
+};
+
+// VIS [whole] aVb [fraction]: "1 5/8V2 1/4" is 1 5/8 to 2 1/4 miles.
+std::optional<VariableVisibility> ReadVariableVisibility(const DecodeContext& c) {
+  int offset = 1;
+  std::string lowest;
+  if (IsWholeMiles(c.Neighbour(1)) && c.Neighbour(2).find('V') != std::string::npos) {
+    lowest = c.Neighbour(1) + " ";
+    offset = 2;
+  }
+  const std::string range = c.Neighbour(offset);
+  const std::size_t v = range.find('V');
+  if (v == std::string::npos) return std::nullopt;
+  const std::string low = range.substr(0, v);
+  std::string highest = range.substr(v + 1);
+  if (!IsMilesPiece(low) || !IsMilesPiece(highest)) return std::nullopt;
+  lowest += low;
+  if (IsWholeMiles(highest) && IsMilesFraction(c.Neighbour(offset + 1))) {
+    highest += " " + c.Neighbour(++offset);
+  }
+  if (!MilesName(lowest) || !MilesName(highest)) return std::nullopt;
+  return VariableVisibility{lowest, highest, offset};
+}
+
+// The phrases that may follow VIS, each ending with the offset of its last group.
+std::string VisibilityPhrase(const DecodeContext& c, int& lastOffset) {
+  if (const auto variable = ReadVariableVisibility(c)) {
+    lastOffset = variable->lastOffset;
+    return "視程 " + variable->lowest + "～" + variable->highest + "マイルで変化";
+  }
+  const std::string sector = DirectionRange(c.Neighbour(1));
+  if (!sector.empty()) {
+    if (const auto value = ReadVisibilityValue(c, 2)) {
+      lastOffset = value->lastOffset;
+      return sector + "の視程 " + value->text;
+    }
+  }
+  if (const auto value = ReadVisibilityValue(c, 1)) {
+    const std::string runway = c.Neighbour(value->lastOffset + 1);
+    if (IsRunwayName(runway)) {
+      lastOffset = value->lastOffset + 1;
+      return runway + "の視程 " + value->text;
+    }
+    lastOffset = value->lastOffset;
+    return "視程 " + value->text;
+  }
+  lastOffset = 0;
+  return "視程";
+}
+
+std::string HundredsOfFeet(const std::string& digits) {
+  return FormatInt(ToInt(digits) * 100);
+}
+
+bool IsCeilingHeight(const std::string& group) {
+  return group.size() == 3 && IsAllDigits(group);
+}
+
+// The phrases that may follow CIG.
+std::string CeilingPhrase(const DecodeContext& c, int& lastOffset) {
+  const std::string next = c.Neighbour(1);
+  if (next.size() == 7 && next[3] == 'V' && IsCeilingHeight(Left(next, 3)) &&
+      IsCeilingHeight(Right(next, 3))) {
+    lastOffset = 1;
+    return "シーリング " + HundredsOfFeet(Left(next, 3)) + "～" + HundredsOfFeet(Right(next, 3)) +
+           "フィートで変化";
+  }
+  if (IsCeilingHeight(next)) {
+    const std::string height = HundredsOfFeet(next) + "フィート";
+    if (IsRunwayName(c.Neighbour(2))) {
+      lastOffset = 2;
+      return c.Neighbour(2) + "のシーリング " + height;
+    }
+    lastOffset = 1;
+    return "シーリング " + height;
+  }
+  lastOffset = 0;
+  return "シーリング";
+}
+
+}  // namespace
+
+bool TestSiteVisibility(const DecodeContext& c) {
+  return c.inRemarks && !LookUp(kVisibilitySites, c.Group()).empty() && c.Neighbour(1) == "VIS";
+}
+
+void ApplySiteVisibility(DecodeContext& c) {
+  std::string text(LookUp(kVisibilitySites, c.Group()));
+  const std::optional<ValueRead> value = ReadVisibilityValue(c, 2);
+  if (value) text += " " + value->text;
+  c.stepText = text;
+  c.Consume(value ? value->lastOffset : 1);
+}
+
+bool TestVisibilityRemark(const DecodeContext& c) {
+  return c.inRemarks && c.Group() == "VIS";
+}
+
+void ApplyVisibilityRemark(DecodeContext& c) {
+  int lastOffset = 0;
+  c.stepText = VisibilityPhrase(c, lastOffset);
+  c.Consume(lastOffset);
+}
+
+bool TestCeilingRemark(const DecodeContext& c) {
+  return c.inRemarks && c.Group() == "CIG";
+}
+
+void ApplyCeilingRemark(DecodeContext& c) {
+  int lastOffset = 0;
+  c.stepText = CeilingPhrase(c, lastOffset);
+  c.Consume(lastOffset);
+}
+
+// BKN014 V OVC: the layer has had its own line; V takes the second amount.
+// OVC V BKN: an amount alone takes the V and the second amount.
+bool TestVariableSky(const DecodeContext& c) {
+  if (!c.inRemarks || !IsCloudAmount(Left(c.Neighbour(c.Group() == "V" ? 1 : 2), 3))) return false;
+  if (c.Group() == "V") return !AmountOfLayer(c.Neighbour(-1)).empty();
+  return IsCloudAmount(c.Group()) && c.Neighbour(1) == "V";
+}
+
+void ApplyVariableSky(DecodeContext& c) {
+  const bool atV = c.Group() == "V";
+  const std::string first = atV ? AmountOfLayer(c.Neighbour(-1)) : c.Group();
+  const std::string second = Left(c.Neighbour(atV ? 1 : 2), 3);
+  c.stepText = "雲量 " + first + "～" + second + "で変化";
+  c.Consume(atV ? 1 : 2);
+}
+
+}  // namespace aerolume
