@@ -33,6 +33,10 @@ std::optional<ValueRead> ReadVisibilityValue(const DecodeContext& c, int offset)
   return miles;
 }
 
+bool IsCloudAmount(std::string_view piece) {
+  return piece == "FEW" || piece == "SCT" || piece == "BKN" || piece == "OVC";
+}
+
 bool IsRunwayName(const std::string& group) {
   return group.size() >= 5 && group.size() <= 6 && Left(group, 3) == "RWY" &&
          IsAllDigits(Mid(group, 3, 2));

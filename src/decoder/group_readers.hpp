@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "decoder/decode_context.hpp"
 
@@ -19,6 +20,9 @@ std::optional<ValueRead> ReadMiles(const DecodeContext& c, int offset);
 
 // A visibility value: miles with kilometres after them, or, from 100 on, metres.
 std::optional<ValueRead> ReadVisibilityValue(const DecodeContext& c, int offset);
+
+// FEW, SCT, BKN or OVC.
+bool IsCloudAmount(std::string_view piece);
 
 // RWY followed by the runway's designator: "RWY11".
 bool IsRunwayName(const std::string& group);

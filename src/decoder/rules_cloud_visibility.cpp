@@ -20,10 +20,6 @@ constexpr CodeText kUnknownClouds[] = {
     {"//////TCU", "雲量・高さ不明の雄大積雲"},
 };
 
-bool IsCloudAmount(std::string_view piece) {
-  return piece == "FEW" || piece == "SCT" || piece == "BKN" || piece == "OVC";
-}
-
 std::string MetresVisibility(std::string_view digits) {
   return "視程 " + (digits == "9999" ? std::string("10km以上") : std::string(digits) + "m");
 }

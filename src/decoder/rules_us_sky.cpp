@@ -19,10 +19,6 @@ constexpr CodeText kVisibilitySites[] = {
     {"SFC", "地上視程"},
 };
 
-bool IsCloudAmount(std::string_view group) {
-  return group == "FEW" || group == "SCT" || group == "BKN" || group == "OVC";
-}
-
 // A cloud layer (BKN014) or a cloud amount standing alone (BKN).
 std::string AmountOfLayer(const std::string& group) {
   const std::string amount = Left(group, 3);

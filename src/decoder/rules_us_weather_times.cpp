@@ -37,17 +37,24 @@ constexpr std::string_view kLightning = "LTG";
 constexpr std::size_t kKindLength = 2;
 
 // LTG, LTGIC, LTGICCG: the kinds joined by "・" and followed by "の", or nothing
-// when the group is no lightning group.
+// when the group is no lightning group. Reports run kinds together on a shared
+// letter (LTGICCCG is IC, CC and CG), so a letter left over is read with the one
+// before it.
 std::optional<std::string> LightningKinds(std::string_view group) {
   if (!group.starts_with(kLightning)) return std::nullopt;
-  std::string_view rest = group.substr(kLightning.size());
+  const std::string_view codes = group.substr(kLightning.size());
   std::string kinds;
-  while (!rest.empty()) {
-    const std::string_view kind = LookUp(kLightningKinds, rest.substr(0, kKindLength));
-    if (kind.empty() || rest.size() < kKindLength) return std::nullopt;
+  for (std::size_t at = 0; at < codes.size();) {
+    std::string_view kind = LookUp(kLightningKinds, codes.substr(at, kKindLength));
+    std::size_t step = kKindLength;
+    if (kind.empty() && at > 0) {
+      kind = LookUp(kLightningKinds, codes.substr(at - 1, kKindLength));
+      step = 1;
+    }
+    if (kind.empty()) return std::nullopt;
     if (!kinds.empty()) kinds += "・";
     kinds += kind;
-    rest.remove_prefix(kKindLength);
+    at += step;
   }
   return kinds.empty() ? kinds : kinds + "の";
 }
@@ -57,11 +64,15 @@ int LightningOffset(const DecodeContext& c) {
   return LookUp(kLightningFrequencies, c.Group()).empty() ? 0 : 1;
 }
 
-// Directions after the place: NW, NW-N, continued by AND E.
+// A direction after the place (NW, NW-N), continued by AND and more directions:
+// "遠方 北西～北と東", "真上と北東～東".
 std::string LightningDirections(const DecodeContext& c, int& offset) {
-  std::string directions = DirectionRange(c.Neighbour(offset + 1));
-  if (directions.empty()) return {};
-  ++offset;
+  std::string directions;
+  const std::string first = DirectionRange(c.Neighbour(offset + 1));
+  if (!first.empty()) {
+    directions = " " + first;
+    ++offset;
+  }
   while (c.Neighbour(offset + 1) == "AND" && !DirectionRange(c.Neighbour(offset + 2)).empty()) {
     directions += "と" + DirectionRange(c.Neighbour(offset + 2));
     offset += 2;
@@ -138,9 +149,7 @@ void ApplyLightning(DecodeContext& c) {
     text += " " + std::string(place);
     ++offset;
   }
-  const std::string directions = LightningDirections(c, offset);
-  if (!directions.empty()) text += " " + directions;
-  c.stepText = text;
+  c.stepText = text + LightningDirections(c, offset);
   c.Consume(offset);
 }
 

@@ -8,7 +8,7 @@
 namespace aerolume {
 namespace {
 
-enum class Formatter { ValidityPeriod, FromTime, HourRange };
+enum class Formatter { ValidityPeriod, FromTime, HourRange, DayHour, RemarkTime };
 
 struct TimeRangeCase {
   Formatter formatter;
@@ -25,6 +25,10 @@ std::optional<std::string> Format(const TimeRangeCase& c) {
       return FormatFromTime(c.group, c.timeLine);
     case Formatter::HourRange:
       return FormatHourRange(c.group, c.timeLine);
+    case Formatter::DayHour:
+      return FormatDayHour(c.group, c.timeLine);
+    case Formatter::RemarkTime:
+      return FormatRemarkTime(c.group, c.timeLine);
   }
   return std::nullopt;
 }
@@ -82,6 +86,26 @@ INSTANTIATE_TEST_SUITE_P(
                     TimeRangeCase{Formatter::HourRange, "2424", kMay6, "9時～9時"},
                     TimeRangeCase{Formatter::HourRange, "1225", kMay6, std::nullopt},
                     TimeRangeCase{Formatter::HourRange, "0312", "XXXX/05/06 05:00", std::nullopt}));
+
+// The day and hour of TX/TN groups, and the times of remarks (hhmm, or minutes alone).
+INSTANTIATE_TEST_SUITE_P(
+    DayHoursAndRemarkTimes, TimeRangeJapanTimeTest,
+    testing::Values(TimeRangeCase{Formatter::DayHour, "0620", kMay6, "7日5時"},
+                    // Hour 24 of the last day of April is 1 May, 09 in Japan.
+                    TimeRangeCase{Formatter::DayHour, "3024", "2012/04/30 05:00", "1日9時"},
+                    TimeRangeCase{Formatter::DayHour, "0625", kMay6, std::nullopt},
+                    TimeRangeCase{Formatter::DayHour, "062", kMay6, std::nullopt},
+                    TimeRangeCase{Formatter::RemarkTime, "1832", kMay6, "3時32分"},
+                    TimeRangeCase{Formatter::RemarkTime, "0255", "2012/05/06 03:55", "11時55分"},
+                    // Minutes up to the observation's belong to its hour...
+                    TimeRangeCase{Formatter::RemarkTime, "55", "2012/05/06 13:55", "22時55分"},
+                    // ...later ones to the hour before, across midnight too.
+                    TimeRangeCase{Formatter::RemarkTime, "58", "2012/05/06 13:55", "21時58分"},
+                    TimeRangeCase{Formatter::RemarkTime, "58", "2012/05/06 00:10", "8時58分"},
+                    TimeRangeCase{Formatter::RemarkTime, "60", kMay6, std::nullopt},
+                    TimeRangeCase{Formatter::RemarkTime, "2460", kMay6, std::nullopt},
+                    TimeRangeCase{Formatter::RemarkTime, "123", kMay6, std::nullopt},
+                    TimeRangeCase{Formatter::RemarkTime, "1A", kMay6, std::nullopt}));
 
 }  // namespace
 }  // namespace aerolume
