@@ -33,6 +33,10 @@ std::optional<ValueRead> ReadVisibilityValue(const DecodeContext& c, int offset)
   return miles;
 }
 
+std::string MetresVisibilityText(std::string_view digits) {
+  return "視程 " + (digits == "9999" ? std::string("10km以上") : std::string(digits) + "m");
+}
+
 bool IsCloudAmount(std::string_view piece) {
   return piece == "FEW" || piece == "SCT" || piece == "BKN" || piece == "OVC";
 }

@@ -1,5 +1,5 @@
-// Values that US remarks spread over more than one group, read from the groups
-// after the current one. Offsets count from the current group.
+// Readers and wordings that several rule files share. The readers take values that
+// US remarks spread over more than one group; offsets count from the current group.
 #pragma once
 
 #include <optional>
@@ -20,6 +20,9 @@ std::optional<ValueRead> ReadMiles(const DecodeContext& c, int offset);
 
 // A visibility value: miles with kilometres after them, or, from 100 on, metres.
 std::optional<ValueRead> ReadVisibilityValue(const DecodeContext& c, int offset);
+
+// Four digits of visibility: "視程 5000m", and "視程 10km以上" for 9999.
+std::string MetresVisibilityText(std::string_view digits);
 
 // FEW, SCT, BKN or OVC.
 bool IsCloudAmount(std::string_view piece);

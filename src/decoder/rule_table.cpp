@@ -33,7 +33,7 @@ constexpr GroupRule kRules[] = {
     /*     15 */ {"temperature", TestTemperatureAboveZero, ApplyTemperatureAboveZero},
     /*     16 */ {"temperature, dew point below zero", TestTemperatureDewPointBelowZero, ApplyTemperatureDewPointBelowZero},
     /*     17 */ {"temperature, both below zero", TestTemperatureBothBelowZero, ApplyTemperatureBothBelowZero},
-    /*  < 18 */ {"malformed cloud group", TestMalformedCloud, ApplyMalformedCloud},
+    /*  < 18 */ {"malformed cloud group", TestMalformedCloud, ApplyAnythingElse},
     /*     18 */ {"cloud layer", TestCloudLayer, ApplyCloudLayer},
     /*     19 */ {"wind shear", TestWindShear, ApplyWindShear},
     /*     20 */ {"pressure in hectopascal", TestPressureHectopascal, ApplyPressureHectopascal},

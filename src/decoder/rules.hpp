@@ -99,8 +99,7 @@ bool TestAmendedForecast(const DecodeContext& c);
 void ApplyAmendedForecast(DecodeContext& c);
 
 // Cloud and visibility groups beyond the first rules. (rules_cloud_visibility.cpp)
-bool TestMalformedCloud(const DecodeContext& c);
-void ApplyMalformedCloud(DecodeContext& c);
+bool TestMalformedCloud(const DecodeContext& c);  // shown as it stands (ApplyAnythingElse)
 bool TestNoCloudDetected(const DecodeContext& c);
 void ApplyNoCloudDetected(DecodeContext& c);
 bool TestUnknownCloud(const DecodeContext& c);

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "decoder/group_readers.hpp"
 #include "decoder/rules.hpp"
 #include "translators/time_range.hpp"
 
@@ -43,10 +44,6 @@ bool IsChangeVisibility(const DecodeContext& c) {
   return IsGreaterThan(Left(hours, 2), "24") || IsGreaterThan(Right(hours, 2), "24");
 }
 
-std::string VisibilityText(const std::string& group) {
-  return "視程 " + (group == "9999" ? std::string("10km以上") : group + "m");
-}
-
 // The time that the group after the indicator stands for, or nothing when it is no
 // time of a shape the indicator takes or names a day or hour that does not exist.
 std::optional<std::string> ChangeTime(const DecodeContext& c, const ChangeWords& words) {
@@ -69,7 +66,7 @@ void ApplyChange(DecodeContext& c, const ChangeWords& words) {
     c.stepText = kNewParagraph + *time;
     c.Consume(1);
   } else if (IsFourDigits(next) && IsChangeVisibility(c)) {
-    c.stepText = words.beforeVisibility + VisibilityText(next);
+    c.stepText = words.beforeVisibility + MetresVisibilityText(next);
     c.Consume(1);
   } else {
     // Whatever follows is decoded on its own in the next step.

@@ -20,10 +20,6 @@ constexpr CodeText kUnknownClouds[] = {
     {"//////TCU", "雲量・高さ不明の雄大積雲"},
 };
 
-std::string MetresVisibility(std::string_view digits) {
-  return "視程 " + (digits == "9999" ? std::string("10km以上") : std::string(digits) + "m");
-}
-
 // 10SM, 1/2SM, M1/4SM (less than), P6SM (more than): the value and its qualifier.
 struct MilesGroup {
   std::string miles;
@@ -61,10 +57,6 @@ bool TestMalformedCloud(const DecodeContext& c) {
   return !IsAllDigits(height) && height != "///";
 }
 
-void ApplyMalformedCloud(DecodeContext& c) {
-  c.stepText = c.Group();
-}
-
 bool TestNoCloudDetected(const DecodeContext& c) {
   return c.isMetar && c.Group() == "NCD";
 }
@@ -89,7 +81,7 @@ bool TestDirectionalVisibility(const DecodeContext& c) {
 
 void ApplyDirectionalVisibility(DecodeContext& c) {
   const std::string& g = c.Group();
-  c.stepText = MetresVisibility(Left(g, 4)) + "(" + DirectionRange(Mid(g, 4)) + ")";
+  c.stepText = MetresVisibilityText(Left(g, 4)) + "(" + DirectionRange(Mid(g, 4)) + ")";
 }
 
 bool TestMilesVisibility(const DecodeContext& c) {

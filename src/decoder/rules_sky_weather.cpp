@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "decoder/group_readers.hpp"
 #include "decoder/rules.hpp"
 #include "translators/cloud_type.hpp"
 #include "translators/runway_range.hpp"
@@ -183,8 +184,7 @@ bool TestVisibility(const DecodeContext& c) {
 }
 
 void ApplyVisibility(DecodeContext& c) {
-  const std::string& g = c.Group();
-  c.stepText = "視程 " + (g == "9999" ? std::string("10km以上") : g + "m");
+  c.stepText = MetresVisibilityText(c.Group());
 }
 
 // PROB30, PROB40: the chance of the change group that follows. Tried before present

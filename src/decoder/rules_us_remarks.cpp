@@ -131,10 +131,6 @@ std::optional<std::string> PeakWindText(const std::string& g, const std::string&
   return Left(wind, 3) + "方向 " + FormatInt(ToInt(Mid(wind, 3))) + "KTの最大瞬間風(" + *time + ")";
 }
 
-bool IsMissingFlag(const DecodeContext& c) {
-  return c.Group() == "M";
-}
-
 }  // namespace
 
 bool TestStationType(const DecodeContext& c) {
@@ -163,7 +159,7 @@ void ApplyRemarkWord(DecodeContext& c) {
 
 // A lone M is a value that is missing; M before digits is a minus or "less than".
 bool TestMissingValue(const DecodeContext& c) {
-  return IsMissingFlag(c);
+  return c.Group() == "M";
 }
 
 void ApplyMissingValue(DecodeContext& c) {

@@ -27,10 +27,6 @@ std::string AmountOfLayer(const std::string& group) {
   return {};
 }
 
-bool IsMilesPiece(std::string_view piece) {
-  return IsWholeMiles(piece) || IsMilesFraction(piece);
-}
-
 struct VariableVisibility {
   std::string lowest;
   std::string highest;
@@ -48,41 +44,33 @@ std::optional<VariableVisibility> ReadVariableVisibility(const DecodeContext& c)
   const std::string range = c.Neighbour(offset);
   const std::size_t v = range.find('V');
   if (v == std::string::npos) return std::nullopt;
-  const std::string low = range.substr(0, v);
+  lowest += range.substr(0, v);
   std::string highest = range.substr(v + 1);
-  if (!IsMilesPiece(low) || !IsMilesPiece(highest)) return std::nullopt;
-  lowest += low;
   if (IsWholeMiles(highest) && IsMilesFraction(c.Neighbour(offset + 1))) {
     highest += " " + c.Neighbour(++offset);
   }
-  if (!MilesName(lowest) || !MilesName(highest)) return std::nullopt;
+  if (!IsMiles(lowest) || !IsMiles(highest)) return std::nullopt;
   return VariableVisibility{lowest, highest, offset};
 }
 
-// The phrases that may follow VIS, each ending with the offset of its last group.
-std::string VisibilityPhrase(const DecodeContext& c, int& lastOffset) {
+// The phrase that follows VIS, and its last group; VIS alone when none does.
+ValueRead VisibilityPhrase(const DecodeContext& c) {
   if (const auto variable = ReadVariableVisibility(c)) {
-    lastOffset = variable->lastOffset;
-    return "視程 " + variable->lowest + "～" + variable->highest + "マイルで変化";
+    return {"視程 " + variable->lowest + "～" + variable->highest + "マイルで変化",
+            variable->lastOffset};
   }
   const std::string sector = DirectionRange(c.Neighbour(1));
   if (!sector.empty()) {
     if (const auto value = ReadVisibilityValue(c, 2)) {
-      lastOffset = value->lastOffset;
-      return sector + "の視程 " + value->text;
+      return {sector + "の視程 " + value->text, value->lastOffset};
     }
   }
   if (const auto value = ReadVisibilityValue(c, 1)) {
     const std::string runway = c.Neighbour(value->lastOffset + 1);
-    if (IsRunwayName(runway)) {
-      lastOffset = value->lastOffset + 1;
-      return runway + "の視程 " + value->text;
-    }
-    lastOffset = value->lastOffset;
-    return "視程 " + value->text;
+    if (IsRunwayName(runway)) return {runway + "の視程 " + value->text, value->lastOffset + 1};
+    return {"視程 " + value->text, value->lastOffset};
   }
-  lastOffset = 0;
-  return "視程";
+  return {"視程", 0};
 }
 
 std::string HundredsOfFeet(const std::string& digits) {
@@ -93,26 +81,19 @@ bool IsCeilingHeight(const std::string& group) {
   return group.size() == 3 && IsAllDigits(group);
 }
 
-// The phrases that may follow CIG.
-std::string CeilingPhrase(const DecodeContext& c, int& lastOffset) {
+// The phrase that follows CIG, and its last group; CIG alone when none does.
+ValueRead CeilingPhrase(const DecodeContext& c) {
   const std::string next = c.Neighbour(1);
   if (next.size() == 7 && next[3] == 'V' && IsCeilingHeight(Left(next, 3)) &&
       IsCeilingHeight(Right(next, 3))) {
-    lastOffset = 1;
-    return "シーリング " + HundredsOfFeet(Left(next, 3)) + "～" + HundredsOfFeet(Right(next, 3)) +
-           "フィートで変化";
+    return {"シーリング " + HundredsOfFeet(Left(next, 3)) + "～" + HundredsOfFeet(Right(next, 3)) +
+                "フィートで変化",
+            1};
   }
-  if (IsCeilingHeight(next)) {
-    const std::string height = HundredsOfFeet(next) + "フィート";
-    if (IsRunwayName(c.Neighbour(2))) {
-      lastOffset = 2;
-      return c.Neighbour(2) + "のシーリング " + height;
-    }
-    lastOffset = 1;
-    return "シーリング " + height;
-  }
-  lastOffset = 0;
-  return "シーリング";
+  if (!IsCeilingHeight(next)) return {"シーリング", 0};
+  const std::string height = HundredsOfFeet(next) + "フィート";
+  if (IsRunwayName(c.Neighbour(2))) return {c.Neighbour(2) + "のシーリング " + height, 2};
+  return {"シーリング " + height, 1};
 }
 
 }  // namespace
@@ -134,9 +115,9 @@ bool TestVisibilityRemark(const DecodeContext& c) {
 }
 
 void ApplyVisibilityRemark(DecodeContext& c) {
-  int lastOffset = 0;
-  c.stepText = VisibilityPhrase(c, lastOffset);
-  c.Consume(lastOffset);
+  const ValueRead phrase = VisibilityPhrase(c);
+  c.stepText = phrase.text;
+  c.Consume(phrase.lastOffset);
 }
 
 bool TestCeilingRemark(const DecodeContext& c) {
@@ -144,17 +125,20 @@ bool TestCeilingRemark(const DecodeContext& c) {
 }
 
 void ApplyCeilingRemark(DecodeContext& c) {
-  int lastOffset = 0;
-  c.stepText = CeilingPhrase(c, lastOffset);
-  c.Consume(lastOffset);
+  const ValueRead phrase = CeilingPhrase(c);
+  c.stepText = phrase.text;
+  c.Consume(phrase.lastOffset);
 }
 
 // BKN014 V OVC: the layer has had its own line; V takes the second amount.
 // OVC V BKN: an amount alone takes the V and the second amount.
 bool TestVariableSky(const DecodeContext& c) {
-  if (!c.inRemarks || !IsCloudAmount(Left(c.Neighbour(c.Group() == "V" ? 1 : 2), 3))) return false;
-  if (c.Group() == "V") return !AmountOfLayer(c.Neighbour(-1)).empty();
-  return IsCloudAmount(c.Group()) && c.Neighbour(1) == "V";
+  if (!c.inRemarks) return false;
+  if (c.Group() == "V") {
+    return !AmountOfLayer(c.Neighbour(-1)).empty() && IsCloudAmount(Left(c.Neighbour(1), 3));
+  }
+  return IsCloudAmount(c.Group()) && c.Neighbour(1) == "V" &&
+         IsCloudAmount(Left(c.Neighbour(2), 3));
 }
 
 void ApplyVariableSky(DecodeContext& c) {

@@ -109,9 +109,8 @@ std::optional<std::string> PressureTendency(std::string_view appp) {
   return "-" + change + "(下降)";
 }
 
-std::optional<std::string> MilesName(std::string_view miles) {
-  if (!ParseMiles(miles)) return std::nullopt;
-  return std::string(miles);
+bool IsMiles(std::string_view miles) {
+  return ParseMiles(miles).has_value();
 }
 
 std::optional<std::string> MilesWithKilometres(std::string_view miles, std::string_view qualifier) {

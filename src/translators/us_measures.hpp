@@ -30,7 +30,7 @@ std::optional<std::string> PressureTendency(std::string_view appp);
 
 // A visibility in statute miles as US reports write it: "10", "1/2" or "1 1/2"
 // (the whole number and the fraction are two groups joined by one space).
-std::optional<std::string> MilesName(std::string_view miles);  // "1 1/2"
+bool IsMiles(std::string_view miles);
 // "1 1/2マイル(約2.4km)"; a qualifier stands after the unit ("1/4マイル未満(約0.4km)").
 std::optional<std::string> MilesWithKilometres(std::string_view miles,
                                                std::string_view qualifier = {});
