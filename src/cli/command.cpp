@@ -7,10 +7,12 @@
 namespace aerolume::cli {
 
 void PrintText(const Arguments& arguments, CommandIo& io, const std::string& text) {
+  // U+FFFD has no code page 932 form, so ToCp932 writes it as "?".
+  const std::string shown = ReplaceControlCharacters(text);
   if (arguments.Value("--encoding") == "cp932") {
-    io.out << ToCp932(text);
+    io.out << ToCp932(shown);
   } else {
-    io.out << text;
+    io.out << shown;
   }
 }
 

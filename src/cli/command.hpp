@@ -23,7 +23,8 @@ struct Command {
   int (*run)(const Arguments& arguments, CommandIo& io);
 };
 
-// Text for the terminal: UTF-8, or code page 932 with --encoding cp932.
+// Text for the terminal: UTF-8, or code page 932 with --encoding cp932. Control
+// bytes from reports and files are shown as U+FFFD ("?" in code page 932).
 void PrintText(const Arguments& arguments, CommandIo& io, const std::string& text);
 // JSON is always UTF-8; bytes that are not UTF-8 are replaced, never fatal.
 void PrintJson(CommandIo& io, const nlohmann::json& value);

@@ -7,6 +7,7 @@
 
 #include "cli/cli.hpp"
 #include "cli/command.hpp"
+#include "cli/encoding.hpp"
 #include "cli/report_json.hpp"
 #include "retrieval/report_display.hpp"
 #include "retrieval/station_file.hpp"
@@ -60,7 +61,8 @@ int RunDecode(const Arguments& arguments, CommandIo& io) {
     PrintJson(io, ReportJson(state.m_stationCode, kind, shown, state.Wind()));
   } else {
     PrintText(arguments, io, ReportText(shown));
-    if (shown.error) io.err << *shown.error << '\n';
+    // The message quotes the file's time line, which may hold any byte.
+    if (shown.error) io.err << ReplaceControlCharacters(*shown.error) << '\n';
   }
   return shown.error ? kExitFailed : kExitOk;
 }

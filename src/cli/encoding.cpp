@@ -70,4 +70,19 @@ std::string ToCp932(std::string_view utf8) {
   return Converter().Convert(utf8);
 }
 
+std::string ReplaceControlCharacters(std::string_view text) {
+  constexpr std::string_view kReplacement = "\xEF\xBF\xBD";  // U+FFFD
+  std::string shown;
+  shown.reserve(text.size());
+  for (char c : text) {
+    const auto byte = static_cast<unsigned char>(c);
+    if ((byte < 0x20 && c != '\n') || byte == 0x7F) {
+      shown += kReplacement;
+    } else {
+      shown += c;
+    }
+  }
+  return shown;
+}
+
 }  // namespace aerolume::cli

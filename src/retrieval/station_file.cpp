@@ -16,10 +16,17 @@ constexpr int kGroupsAfterCode = 13;
 }  // namespace
 
 std::string NormalizeReportText(std::string_view bytes) {
-  if (!bytes.empty() && bytes.back() == '\n') bytes.remove_suffix(1);
+  if (!bytes.empty() && bytes.back() == '\n') {
+    bytes.remove_suffix(1);
+    if (!bytes.empty() && bytes.back() == '\r') bytes.remove_suffix(1);
+  }
   std::string text;
   text.reserve(bytes.size());
-  for (char c : bytes) {
+  for (std::size_t i = 0; i < bytes.size(); ++i) {
+    const char c = bytes[i];
+    // A CR LF line end must read as LF, or the CR would end up glued to the
+    // last group of each line ("Q1012\r") and that group would not decode.
+    if (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') continue;
     if (c == '\n' || c == ' ') {
       if (!text.empty() && text.back() == ' ') continue;
       text += ' ';
@@ -37,6 +44,15 @@ std::optional<std::string> FormatIssueTime(std::string_view timeLine) {
   std::snprintf(buffer, sizeof buffer, "%04d/%02d/%02d %02d:%02d", japan->year, japan->month,
                 japan->day, japan->hour, japan->minute);
   return std::string(buffer);
+}
+
+std::optional<std::chrono::sys_seconds> ReadIssueTime(std::string_view timeLine) {
+  using namespace std::chrono;
+  const CivilTime utc = ReadTimeLine(timeLine);
+  if (!ToJapanTime(utc)) return std::nullopt;
+  // A day past the end of its month runs on into the next, as in the shown time.
+  const sys_days firstOfMonth = year(utc.year) / month(static_cast<unsigned>(utc.month)) / 1;
+  return firstOfMonth + days(utc.day - 1) + hours(utc.hour) + minutes(utc.minute);
 }
 
 GroupList SplitReportGroups(std::string_view body, std::string_view stationCode) {

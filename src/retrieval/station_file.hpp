@@ -1,7 +1,9 @@
 // The text of one station file as the weather server keeps it: the UTC issue time
-// "YYYY/MM/DD HH:MM" on the first line, the report after it, lines ended by LF.
+// "YYYY/MM/DD HH:MM" on the first line, the report after it, lines ended by LF
+// (or CR LF, when the file has been through a Windows tool).
 #pragma once
 
+#include <chrono>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -10,13 +12,18 @@
 
 namespace aerolume {
 
-// One line: every LF and space becomes a single space; the file's closing LF is
-// dropped. Every other byte (CR, tab, anything) is kept as it is.
+// One line: every line end (LF, or CR LF) and space becomes a single space; the
+// file's closing line end is dropped. Every other byte (a CR not just before an LF,
+// tab, anything) is kept as it is.
 std::string NormalizeReportText(std::string_view bytes);
 
 // The issue time shown in Japan time, "YYYY/MM/DD HH:MM"; nothing when the time
 // line cannot be read as a date and time.
 std::optional<std::string> FormatIssueTime(std::string_view timeLine);
+
+// The issue time as an instant, for the age of a report; nothing when the time line
+// cannot be read, as for FormatIssueTime.
+std::optional<std::chrono::sys_seconds> ReadIssueTime(std::string_view timeLine);
 
 // The groups after the station code and its day-time group, split at spaces.
 GroupList SplitReportGroups(std::string_view body, std::string_view stationCode);

@@ -6,6 +6,8 @@ namespace aerolume {
 
 void MessageBoxSink::ShowMessage(const QString& text, QMessageBox::Icon icon) {
   QMessageBox box(icon, QCoreApplication::applicationName(), text, QMessageBox::Ok, m_parent);
+  // The text may come from a weather server; show it as written, never as markup.
+  box.setTextFormat(Qt::PlainText);
   box.exec();
 }
 

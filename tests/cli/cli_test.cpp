@@ -84,6 +84,61 @@ TEST(CliEncodingTest, DecodeWritesTheSectorTildeInCp932) {
             std::string::npos);
 }
 
+TEST(CliEncodingTest, ControlBytesBecomeReplacementCharacters) {
+  struct Case {
+    const char* name;
+    std::string text;
+    std::string shown;
+  };
+  const Case cases[] = {
+      {"escape sequence", "A\x1b[31mB", "A\uFFFD[31mB"},
+      {"tab", "A\tB", "A\uFFFDB"},
+      {"lone CR", "A\rB", "A\uFFFDB"},
+      {"NUL", std::string("A\0B", 3), "A\uFFFDB"},
+      {"DEL", "A\x7f", "A\uFFFD"},
+      {"each byte of a run", "\x01\x1f", "\uFFFD\uFFFD"},
+      {"LF kept", "A\nB\n", "A\nB\n"},
+      {"printable ASCII kept", " ~", " ~"},
+      {"UTF-8 kept", "ﾟC～", "ﾟC～"},
+      {"stray high byte kept", "A\xff", "A\xff"},
+      {"empty", "", ""},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(cli::ReplaceControlCharacters(c.text), c.shown) << c.name;
+  }
+  EXPECT_EQ(cli::ToCp932("A\uFFFDB"), "A?B");  // one "?" per replaced byte
+}
+
+TEST(CliDecodeTest, ControlBytesOfTheReportAreShownSafely) {
+  const std::string file = "2012/05/06 12:00\nRJTT 061200Z \x1b[31m18010KT\tX\n";
+  struct Case {
+    const char* name;
+    std::vector<std::string> words;
+    std::string raw;
+  };
+  const Case cases[] = {
+      {"UTF-8", {"decode"}, "raw: RJTT 061200Z \uFFFD[31m18010KT\uFFFDX\n"},
+      {"code page 932", {"decode", "--encoding", "cp932"}, "raw: RJTT 061200Z ?[31m18010KT?X\n"},
+  };
+  for (const Case& c : cases) {
+    const auto run = RunCliWords(c.words, file);
+    EXPECT_EQ(run.exitCode, 0) << c.name;
+    EXPECT_NE(run.out.find(c.raw), std::string::npos) << c.name << ": " << run.out;
+    EXPECT_EQ(run.out.find_first_of("\x1b\t\r"), std::string::npos) << c.name;
+  }
+  // JSON escapes them itself and keeps the bytes.
+  const auto json = RunCliWords({"decode", "--json"}, file);
+  EXPECT_NE(json.out.find("\\u001b[31m"), std::string::npos) << json.out;
+  EXPECT_EQ(json.Json()["raw"], "RJTT 061200Z \x1b[31m18010KT\tX");
+}
+
+TEST(CliDecodeTest, ErrorMessageQuotesTheTimeLineSafely) {
+  const auto run = RunCliWords({"decode"}, "\x1b[2JABCDEFGHIJKLMN\nRJTT 061200Z 18010KT\n");
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_NE(run.err.find(": \uFFFD[2JABCDEFGHIJKL\n"), std::string::npos) << run.err;
+  EXPECT_EQ(run.err.find('\x1b'), std::string::npos);
+}
+
 TEST(CliStationsTest, ListsTheCatalogue) {
   const auto run = RunCliWords({"stations", "--json"});
   const nlohmann::json list = run.Json();

@@ -18,7 +18,15 @@ TEST(NormalizeReportTextTest, OneLineWithSingleSpaces) {
       {"\n", ""},
       {"X", "X"},  // only a closing LF is dropped
       {"AB", "AB"},
-      {"A\r\nB\n", "A\r B"},  // CR stays
+      {"2012/05/06 12:00\r\nRJTT 061200Z 18010KT\r\n", "2012/05/06 12:00 RJTT 061200Z 18010KT"},
+      {"A\r\nB\n", "A B"},     // CR LF is a line end
+      {"A\r\n B\r\n", "A B"},  // and runs into the spaces like LF
+      {"A\rB\n", "A\rB"},      // a lone CR stays
+      {"A\r", "A\r"},          // so does a CR at the very end
+      {"\r", "\r"},
+      {"\r\n", ""},
+      {"A\r\r\nB\r\r\n", "A\r B\r"},  // only the CR just before the LF goes
+      {"A\n\r\nB", "A B"},
       {"A\t \n B", "A\t B"},
       {std::string("A\0B\n", 4), std::string("A\0B", 3)},
   };
@@ -28,6 +36,25 @@ TEST(NormalizeReportTextTest, OneLineWithSingleSpaces) {
 TEST(NormalizeReportTextTest, KeepsLongFilesWhole) {
   const std::string longLine(5000, 'A');
   EXPECT_EQ(NormalizeReportText(longLine + "\n"), longLine);
+}
+
+TEST(NormalizeReportTextTest, CrLfFileDecodesLikeLfFile) {
+  struct Case {
+    const char* name;
+    std::string bytes;
+  };
+  const Case cases[] = {
+      {"LF", "2012/05/06 12:00\nRJTT 061200Z 18010KT 25/18 Q1012\n"},
+      {"CR LF", "2012/05/06 12:00\r\nRJTT 061200Z 18010KT 25/18 Q1012\r\n"},
+      {"CR LF without a closing line end", "2012/05/06 12:00\r\nRJTT 061200Z 18010KT 25/18 Q1012"},
+      {"CR LF inside the report", "2012/05/06 12:00\r\nRJTT 061200Z 18010KT\r\n25/18 Q1012\r\n"},
+  };
+  for (const Case& c : cases) {
+    const std::string text = NormalizeReportText(c.bytes);
+    EXPECT_EQ(TimeLineOf(text), "2012/05/06 12:00") << c.name;
+    EXPECT_EQ(SplitReportGroups(BodyOf(text), "RJTT"), (GroupList{"18010KT", "25/18", "Q1012"}))
+        << c.name;
+  }
 }
 
 TEST(IssueTimeJapanTimeTest, ShowsUtcPlusNineHours) {
