@@ -8,6 +8,8 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QTimer>
+#include <chrono>
 
 #include "app/about_dlg.hpp"
 #include "app/app_font.hpp"
@@ -15,6 +17,7 @@
 #include "app/dialog_template.hpp"
 #include "app/station_catalogue.hpp"
 #include "app/station_combo_box.hpp"
+#include "retrieval/station_status.hpp"
 #include "wind/message_sink.hpp"
 #include "wind/wind_wnd.hpp"
 
@@ -34,23 +37,9 @@ QString ToFieldText(const std::string& text) {
   return field;
 }
 
-// Shows the busy cursor while the station's files are fetched and decoded.
-class BusyCursor {
- public:
-  BusyCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
-  ~BusyCursor() { QGuiApplication::restoreOverrideCursor(); }
-  BusyCursor(const BusyCursor&) = delete;
-  BusyCursor& operator=(const BusyCursor&) = delete;
-};
-
-// A message box in the middle of a fetch gets the ordinary arrow back.
-class ArrowCursor {
- public:
-  ArrowCursor() { QGuiApplication::setOverrideCursor(Qt::ArrowCursor); }
-  ~ArrowCursor() { QGuiApplication::restoreOverrideCursor(); }
-  ArrowCursor(const ArrowCursor&) = delete;
-  ArrowCursor& operator=(const ArrowCursor&) = delete;
-};
+constexpr std::chrono::minutes kRefreshInterval{10};
+// The title's age is in whole minutes.
+constexpr std::chrono::minutes kTitleInterval{1};
 
 QPlainTextEdit* MakeMultiLineField(QWidget* parent) {
   auto* field = new QPlainTextEdit(parent);
@@ -75,13 +64,22 @@ CAerolumeDlg::CAerolumeDlg(aerolume::ReportSource& source, aerolume::MessageSink
     : QDialog(parent),
       m_messages(messages),
       m_hIcon(aerolume::AppIcon()),
-      m_session(*this, source) {
+      // Downloads run on threads of their own; their results come back through the
+      // event loop, to this dialog's thread.
+      m_runner([this](std::function<void()> task) {
+        QMetaObject::invokeMethod(this, std::move(task), Qt::QueuedConnection);
+      }),
+      m_session(*this, source, m_runner) {
   setWindowTitle(QStringLiteral("Aerolume"));
   setFont(aerolume::JapaneseGothic(kDialogFontPoints));
   m_baseUnits = aerolume::BaseUnitsOf(font());
   setFixedSize(aerolume::MapDialogSize(aerolume::kMainDialogSize, m_baseUnits));
   CreateControls();
   OnInitDialog();
+}
+
+CAerolumeDlg::~CAerolumeDlg() {
+  ShowBusy(false);
 }
 
 void CAerolumeDlg::CreateControls() {
@@ -135,6 +133,12 @@ void CAerolumeDlg::OnInitDialog() {
   setWindowIcon(m_hIcon);
   FillStationList();
   CreateWindWindow();
+  m_refreshTimer = new QTimer(this);
+  m_refreshTimer->setInterval(kRefreshInterval);
+  connect(m_refreshTimer, &QTimer::timeout, this, &CAerolumeDlg::OnRefreshTimer);
+  m_titleTimer = new QTimer(this);
+  m_titleTimer->setInterval(kTitleInterval);
+  connect(m_titleTimer, &QTimer::timeout, this, &CAerolumeDlg::UpdateTitle);
   m_cmbStation->setFocus();
 }
 
@@ -175,18 +179,22 @@ QWidget* CAerolumeDlg::FieldWidget(ReportField field) const {
   return nullptr;
 }
 
+// A field whose text stays the same is left alone: a refresh must not take away
+// the user's scroll position or selection.
 void CAerolumeDlg::SetField(ReportField field, const std::string& text) {
   QWidget* widget = FieldWidget(field);
+  const QString fieldText = ToFieldText(text);
   if (auto* line = qobject_cast<QLineEdit*>(widget)) {
-    line->setText(ToFieldText(text));
+    if (line->text() == fieldText) return;
+    line->setText(fieldText);
     line->setCursorPosition(0);
   } else if (auto* multiLine = qobject_cast<QPlainTextEdit*>(widget)) {
-    multiLine->setPlainText(ToFieldText(text));
+    if (multiLine->toPlainText() == fieldText) return;
+    multiLine->setPlainText(fieldText);
   }
 }
 
 void CAerolumeDlg::ShowMessage(const std::string& text, aerolume::MessageIcon icon) {
-  const ArrowCursor arrow;
   m_messages.ShowMessage(QString::fromStdString(text), icon == aerolume::MessageIcon::Stop
                                                            ? QMessageBox::Critical
                                                            : QMessageBox::Warning);
@@ -198,16 +206,47 @@ void CAerolumeDlg::ShowWind(const std::string& stationCode, const aerolume::Wind
   m_wndWind->RestartAnimation();
 }
 
+// The busy cursor says a download runs; the window still answers meanwhile.
+void CAerolumeDlg::ShowBusy(bool busy) {
+  if (busy == m_busy) return;
+  m_busy = busy;
+  if (busy) {
+    QGuiApplication::setOverrideCursor(Qt::BusyCursor);
+  } else {
+    QGuiApplication::restoreOverrideCursor();
+  }
+}
+
+void CAerolumeDlg::ShowStationStatus(const aerolume::StationStatus& status) {
+  m_status = status;
+  UpdateTitle();
+  if (status.stationCode.empty()) {
+    m_refreshTimer->stop();
+    m_titleTimer->stop();
+  } else {
+    m_refreshTimer->start();
+    if (!m_titleTimer->isActive()) m_titleTimer->start();
+  }
+}
+
+void CAerolumeDlg::UpdateTitle() {
+  const auto now =
+      std::chrono::time_point_cast<std::chrono::seconds>(std::chrono::system_clock::now());
+  setWindowTitle(QString::fromStdString(aerolume::WindowTitle(m_status, now)));
+}
+
+void CAerolumeDlg::OnRefreshTimer() {
+  m_session.RefreshInBackground();
+}
+
 void CAerolumeDlg::OnCbnCloseupStation() {
   const int selected = m_cmbStation->currentIndex();
   if (selected < 0) return;
   const std::string code = m_cmbStation->itemText(selected).left(4).toStdString();
-  const BusyCursor busy;
   m_session.Select(code);
 }
 
 void CAerolumeDlg::OnRefresh() {
-  const BusyCursor busy;
   m_session.Refresh();
 }
 

@@ -7,10 +7,12 @@
 #include <string>
 
 #include "app/dialog_units.hpp"
+#include "retrieval/fetch_runner.hpp"
 #include "retrieval/report_session.hpp"
 #include "retrieval/report_view.hpp"
 
 class QLineEdit;
+class QTimer;
 class QPlainTextEdit;
 class CWindWnd;
 
@@ -25,11 +27,14 @@ class CAerolumeDlg : public QDialog, public aerolume::ReportView {
  public:
   CAerolumeDlg(aerolume::ReportSource& source, aerolume::MessageSink& messages,
                QWidget* parent = nullptr);
+  ~CAerolumeDlg() override;
 
   // The view of the report session.
   void SetField(aerolume::ReportField field, const std::string& text) override;
   void ShowMessage(const std::string& text, aerolume::MessageIcon icon) override;
   void ShowWind(const std::string& stationCode, const aerolume::WindValues& wind) override;
+  void ShowBusy(bool busy) override;
+  void ShowStationStatus(const aerolume::StationStatus& status) override;
 
   // The selection cycle, run when the station list's drop-down closes.
   void OnCbnCloseupStation();
@@ -37,6 +42,8 @@ class CAerolumeDlg : public QDialog, public aerolume::ReportView {
   void OnRefresh();
   // The About box, from the context menu or F1.
   void OnAbout();
+  // Every ten minutes after the last download: the shown station again, quietly.
+  void OnRefreshTimer();
 
   const aerolume::ReportSession& Session() const { return m_session; }
   const aerolume::DialogBaseUnits& BaseUnits() const { return m_baseUnits; }
@@ -51,6 +58,7 @@ class CAerolumeDlg : public QDialog, public aerolume::ReportView {
   void FillStationList();
   void CreateWindWindow();
   QWidget* FieldWidget(aerolume::ReportField field) const;
+  void UpdateTitle();
 
   aerolume::MessageSink& m_messages;
   QIcon m_hIcon;
@@ -63,5 +71,11 @@ class CAerolumeDlg : public QDialog, public aerolume::ReportView {
   QPlainTextEdit* m_edtTafRaw = nullptr;
   QPlainTextEdit* m_edtTafDecoded = nullptr;
   QLineEdit* m_edtTafTime = nullptr;
+  QTimer* m_refreshTimer = nullptr;
+  QTimer* m_titleTimer = nullptr;
+  aerolume::StationStatus m_status;
+  bool m_busy = false;
+  // Declared before the session, which uses it, so that it is destroyed after it.
+  aerolume::ThreadFetchRunner m_runner;
   aerolume::ReportSession m_session;
 };

@@ -27,21 +27,25 @@ class FetchRecorder : public ReportView, public ReportSource {
     m_network.SetServerBase(std::move(serverBase));
   }
 
-  bool DownloadReports(const std::string& stationCode, std::string& metarText, std::string& tafText,
-                       ReportView& view) override {
-    m_downloaded = m_network.DownloadReports(stationCode, metarText, tafText, view);
-    m_metarText = metarText;
-    m_tafText = tafText;
-    return m_downloaded;
+  DownloadResult DownloadReports(const std::string& stationCode, std::stop_token stop) override {
+    DownloadResult result = m_network.DownloadReports(stationCode, std::move(stop));
+    m_downloaded = result.Succeeded();
+    m_metarText = result.metarText;
+    m_tafText = result.tafText;
+    m_failures = result.failures;
+    return result;
   }
 
   void SetField(ReportField field, const std::string& text) override {
     m_fields[field] = text;
     if (m_downloaded) m_shownFields.insert(field);
   }
+  // The terminal gets every line of a message; the JSON keeps its first line, and
+  // the rest of a download failure goes to "details".
   void ShowMessage(const std::string& text, MessageIcon) override {
-    m_messages.push_back(text);
-    m_io.err << (m_cp932 ? ToCp932(text) : text) << '\n' << std::flush;
+    m_messages.push_back(text.substr(0, text.find('\n')));
+    const std::string shown = ReplaceControlCharacters(text);
+    m_io.err << (m_cp932 ? ToCp932(shown) : shown) << '\n' << std::flush;
   }
   void ShowWind(const std::string&, const WindValues& wind) override { m_wind = wind; }
 
@@ -54,6 +58,7 @@ class FetchRecorder : public ReportView, public ReportSource {
   const std::string& MetarText() const { return m_metarText; }
   const std::string& TafText() const { return m_tafText; }
   const std::vector<std::string>& Messages() const { return m_messages; }
+  const std::vector<DownloadFailure>& Failures() const { return m_failures; }
   const std::optional<WindValues>& Wind() const { return m_wind; }
 
  private:
@@ -66,6 +71,7 @@ class FetchRecorder : public ReportView, public ReportSource {
   std::map<ReportField, std::string> m_fields;
   std::set<ReportField> m_shownFields;
   std::vector<std::string> m_messages;
+  std::vector<DownloadFailure> m_failures;
   std::optional<WindValues> m_wind;
 };
 
@@ -97,6 +103,17 @@ std::string FetchText(const FetchRecorder& recorder) {
   return text;
 }
 
+nlohmann::json FailureDetails(const std::vector<DownloadFailure>& failures) {
+  nlohmann::json details = nlohmann::json::array();
+  for (const DownloadFailure& failure : failures) {
+    details.push_back({{"report", failure.report == ReportKind::Metar ? "metar" : "taf"},
+                       {"url", failure.url},
+                       {"cause", failure.cause},
+                       {"curl", failure.curlText}});
+  }
+  return details;
+}
+
 // The report objects are those of decode --json for the same downloaded texts.
 nlohmann::json FetchJson(const std::string& station, const FetchRecorder& recorder) {
   ReportState state;
@@ -110,6 +127,7 @@ nlohmann::json FetchJson(const std::string& station, const FetchRecorder& record
   return {{"station", station},
           {"ok", recorder.Downloaded()},
           {"messages", recorder.Messages()},
+          {"details", FailureDetails(recorder.Failures())},
           {"metar", reportJson(ReportField::MetarTime, ReportKind::Metar, metar)},
           {"taf", reportJson(ReportField::TafTime, ReportKind::Taf, taf)},
           {"wind", recorder.Wind() ? WindJson(*recorder.Wind()) : nlohmann::json()}};
@@ -125,7 +143,8 @@ int RunFetch(const Arguments& arguments, CommandIo& io) {
   }
 
   FetchRecorder recorder(io, arguments.Value("--encoding") == "cp932", server);
-  ReportSession session(recorder, recorder);
+  InlineFetchRunner runner;
+  ReportSession session(recorder, recorder, runner);
   session.Select(station);
 
   if (arguments.Has("--json")) {

@@ -8,6 +8,7 @@
 #include <optional>
 #include <utility>
 
+#include "retrieval/download_cause.hpp"
 #include "retrieval/station_file.hpp"
 
 namespace aerolume {
@@ -21,16 +22,29 @@ constexpr std::string_view kTafPath = "/forecasts/taf/stations/";
 struct EasyDeleter {
   void operator()(CURL* handle) const { curl_easy_cleanup(handle); }
 };
+struct MultiDeleter {
+  void operator()(CURLM* handle) const { curl_multi_cleanup(handle); }
+};
 struct HeaderListDeleter {
   void operator()(curl_slist* list) const { curl_slist_free_all(list); }
 };
 using EasyHandle = std::unique_ptr<CURL, EasyDeleter>;
+using MultiHandle = std::unique_ptr<CURLM, MultiDeleter>;
 using HeaderList = std::unique_ptr<curl_slist, HeaderListDeleter>;
 
-// What one pass holds open: the easy handle and the headers it sends.
+// What one pass holds open: the easy handle, the headers it sends, and the multi
+// handle that runs its transfers so that a stop request can wake it.
 struct InternetHandle {
   EasyHandle easy;
   HeaderList headers;
+  MultiHandle multi;
+};
+
+// One of the two files of a pass.
+struct ReportFile {
+  ReportKind kind;
+  std::string url;
+  std::string_view readFailedMessage;
 };
 
 std::string_view TrimBase(std::string_view base) {
@@ -51,9 +65,13 @@ bool IsHttpsUrl(std::string_view url) {
 // way: until a final answer's status line has arrived, nothing has been opened.
 struct Transfer {
   std::size_t maxBodyBytes = 0;
+  const std::stop_token* stop = nullptr;
   std::string status;     // the status code of the latest status line, "200"
   bool answered = false;  // the status line of the final answer has arrived
   std::string body;
+  // Body bytes of the latest answer, kept or not: no answer is read past the cap.
+  std::size_t answerBytes = 0;
+  bool tooLarge = false;
 
   bool Successful() const { return !status.empty() && status.front() == '2'; }
 };
@@ -72,6 +90,7 @@ std::size_t OnHeader(char* data, std::size_t size, std::size_t count, void* user
   if (line.starts_with("HTTP/")) {
     transfer.status = StatusCodeOf(line);
     transfer.answered = true;
+    transfer.answerBytes = 0;
   } else if (line == "\r\n" || line == "\n") {
     // The end of a redirect's or an interim answer's headers: another answer follows.
     const bool interim = !transfer.status.empty() && transfer.status.front() == '1';
@@ -84,11 +103,20 @@ std::size_t OnHeader(char* data, std::size_t size, std::size_t count, void* user
 std::size_t OnBody(char* data, std::size_t size, std::size_t count, void* user) {
   auto& transfer = *static_cast<Transfer*>(user);
   const std::size_t length = size * count;
+  transfer.answerBytes += length;
+  if (transfer.answerBytes > transfer.maxBodyBytes) {
+    transfer.tooLarge = true;
+    return 0;  // aborts the transfer
+  }
   // Bodies of error and redirect answers are never shown.
-  if (!transfer.Successful()) return length;
-  if (transfer.body.size() + length > transfer.maxBodyBytes) return 0;  // aborts the transfer
-  transfer.body.append(data, length);
+  if (transfer.Successful()) transfer.body.append(data, length);
   return length;
+}
+
+// Called by libcurl while a transfer runs; a non-zero answer aborts it.
+int OnProgress(void* user, curl_off_t, curl_off_t, curl_off_t, curl_off_t) {
+  const auto& transfer = *static_cast<const Transfer*>(user);
+  return transfer.stop->stop_requested() ? 1 : 0;
 }
 
 void InitialiseCurlOnce() {
@@ -116,13 +144,17 @@ bool Configure(CURL* easy, curl_slist* headers, const DownloadLimits& limits,
          // A proxy's CONNECT answer is not the server's answer.
          curl_easy_setopt(easy, CURLOPT_SUPPRESS_CONNECT_HEADERS, 1L) == CURLE_OK &&
          curl_easy_setopt(easy, CURLOPT_HEADERFUNCTION, OnHeader) == CURLE_OK &&
-         curl_easy_setopt(easy, CURLOPT_WRITEFUNCTION, OnBody) == CURLE_OK;
+         curl_easy_setopt(easy, CURLOPT_WRITEFUNCTION, OnBody) == CURLE_OK &&
+         curl_easy_setopt(easy, CURLOPT_XFERINFOFUNCTION, OnProgress) == CURLE_OK &&
+         curl_easy_setopt(easy, CURLOPT_NOPROGRESS, 0L) == CURLE_OK;
 }
 
 std::optional<InternetHandle> OpenInternetHandle(const DownloadSettings& settings) {
   InitialiseCurlOnce();
-  InternetHandle handle{EasyHandle(curl_easy_init()), nullptr};
-  if (!handle.easy) return std::nullopt;
+  InternetHandle handle{EasyHandle(curl_easy_init()), nullptr, MultiHandle(curl_multi_init())};
+  if (!handle.easy || !handle.multi) return std::nullopt;
+  // A stopped pass must not wait for a name lookup still running.
+  curl_easy_setopt(handle.easy.get(), CURLOPT_QUICK_EXIT, 1L);
   // No cache on the way may answer for the server.
   curl_slist* headers = curl_slist_append(nullptr, "Cache-Control: no-cache");
   handle.headers.reset(headers);
@@ -134,30 +166,72 @@ std::optional<InternetHandle> OpenInternetHandle(const DownloadSettings& setting
   return handle;
 }
 
-// One file into its text. A failure is shown at once and gives false.
-bool FetchReport(CURL* easy, const std::string& url, const DownloadLimits& limits,
-                 std::string_view readFailedMessage, std::string& text, ReportView& view) {
+// Runs one transfer to its end, or until `stop` is requested, which wakes the wait.
+CURLcode Perform(CURL* easy, CURLM* multi, const std::stop_token& stop) {
+  if (curl_multi_add_handle(multi, easy) != CURLM_OK) return CURLE_FAILED_INIT;
+  const std::stop_callback wake(stop, [multi] { curl_multi_wakeup(multi); });
+  CURLcode result = CURLE_ABORTED_BY_CALLBACK;
+  bool done = false;
+  while (!done && !stop.stop_requested()) {
+    int running = 0;
+    if (curl_multi_perform(multi, &running) != CURLM_OK) {
+      result = CURLE_FAILED_INIT;
+      break;
+    }
+    int queued = 0;
+    while (const CURLMsg* message = curl_multi_info_read(multi, &queued)) {
+      if (message->msg != CURLMSG_DONE) continue;
+      result = message->data.result;
+      done = true;
+    }
+    if (!done && running != 0) curl_multi_poll(multi, nullptr, 0, 1000, nullptr);
+    done = done || running == 0;
+  }
+  curl_multi_remove_handle(multi, easy);
+  return result;
+}
+
+DownloadFailure FailureOf(const ReportFile& file, std::string_view message, std::string cause,
+                          std::string curlText) {
+  return {file.kind, std::string(message), file.url, std::move(cause), std::move(curlText)};
+}
+
+// One file into its text, or a failure into the list. False when the pass was stopped.
+bool FetchReport(const InternetHandle& internet, const ReportFile& file,
+                 const DownloadLimits& limits, const std::stop_token& stop, std::string& text,
+                 std::vector<DownloadFailure>& failures) {
+  CURL* easy = internet.easy.get();
   Transfer transfer;
   transfer.maxBodyBytes = limits.maxBodyBytes;
-  curl_easy_setopt(easy, CURLOPT_URL, url.c_str());
+  transfer.stop = &stop;
+  char errorText[CURL_ERROR_SIZE] = "";
+  curl_easy_setopt(easy, CURLOPT_URL, file.url.c_str());
   curl_easy_setopt(easy, CURLOPT_HEADERDATA, &transfer);
   curl_easy_setopt(easy, CURLOPT_WRITEDATA, &transfer);
-  const CURLcode result = curl_easy_perform(easy);
+  curl_easy_setopt(easy, CURLOPT_XFERINFODATA, &transfer);
+  curl_easy_setopt(easy, CURLOPT_ERRORBUFFER, errorText);
+  const CURLcode result = Perform(easy, internet.multi.get(), stop);
+  curl_easy_setopt(easy, CURLOPT_ERRORBUFFER, nullptr);
+  if (stop.stop_requested()) return false;
+
+  const std::string curlText = *errorText != '\0' ? errorText : curl_easy_strerror(result);
+  const std::string cause =
+      transfer.tooLarge ? BodyTooLargeCause(limits.maxBodyBytes) : TransferCause(result, file.url);
   // A redirect that is not followed, for want of a Location, is the final answer.
   const bool finished = result == CURLE_OK && !transfer.status.empty();
   if (!transfer.answered && !finished) {
-    view.ShowMessage(std::string(kOpenUrlFailedMessage), MessageIcon::Exclamation);
-    return false;
-  }
-  if (!transfer.Successful()) {
+    failures.push_back(FailureOf(file, kOpenUrlFailedMessage, cause, curlText));
+  } else if (!transfer.Successful()) {
     text = transfer.status;
-    return true;
+  } else if (result != CURLE_OK) {
+    failures.push_back(FailureOf(file, file.readFailedMessage, cause, curlText));
+  } else if (transfer.body.size() < kMinimumFileBytes) {
+    failures.push_back(FailureOf(
+        file, file.readFailedMessage, std::string(kBodyTooShortCause),
+        "HTTP " + transfer.status + ", " + std::to_string(transfer.body.size()) + " bytes"));
+  } else {
+    text = NormalizeReportText(transfer.body);
   }
-  if (result != CURLE_OK) {
-    view.ShowMessage(std::string(readFailedMessage), MessageIcon::Exclamation);
-    return false;
-  }
-  text = NormalizeReportText(transfer.body);
   return true;
 }
 
@@ -175,28 +249,33 @@ std::string TafUrl(std::string_view serverBase, std::string_view stationCode) {
   return std::string(TrimBase(serverBase)).append(kTafPath).append(stationCode).append(".TXT");
 }
 
-int DownloadReports(const std::string& stationCode, std::string& metarText, std::string& tafText,
-                    ReportView& view, const DownloadSettings& settings) {
+DownloadResult DownloadStationFiles(const std::string& stationCode,
+                                    const DownloadSettings& settings, std::stop_token stop) {
+  DownloadResult result;
+  const ReportFile metar{ReportKind::Metar, MetarUrl(settings.serverBase, stationCode),
+                         kMetarReadFailedMessage};
+  const ReportFile taf{ReportKind::Taf, TafUrl(settings.serverBase, stationCode),
+                       kTafReadFailedMessage};
   const std::optional<InternetHandle> internet = OpenInternetHandle(settings);
   if (!internet) {
-    view.ShowMessage(std::string(kOpenFailedMessage), MessageIcon::Exclamation);
-    return 0;
+    result.failures.push_back(
+        FailureOf(metar, kOpenFailedMessage, "通信の準備ができません", "curl_easy_init() failed"));
+    return result;
   }
-  CURL* easy = internet->easy.get();
-  const bool metarOk = FetchReport(easy, MetarUrl(settings.serverBase, stationCode),
-                                   settings.limits, kMetarReadFailedMessage, metarText, view);
-  const bool tafOk = FetchReport(easy, TafUrl(settings.serverBase, stationCode), settings.limits,
-                                 kTafReadFailedMessage, tafText, view);
-  return metarOk && tafOk ? 1 : 0;
+  result.stopped =
+      !FetchReport(*internet, metar, settings.limits, stop, result.metarText, result.failures) ||
+      !FetchReport(*internet, taf, settings.limits, stop, result.tafText, result.failures);
+  if (result.stopped) result.failures.clear();
+  return result;
 }
 
 void CurlReportSource::SetServerBase(std::string serverBase) {
   m_settings.serverBase = std::move(serverBase);
 }
 
-bool CurlReportSource::DownloadReports(const std::string& stationCode, std::string& metarText,
-                                       std::string& tafText, ReportView& view) {
-  return aerolume::DownloadReports(stationCode, metarText, tafText, view, m_settings) == 1;
+DownloadResult CurlReportSource::DownloadReports(const std::string& stationCode,
+                                                 std::stop_token stop) {
+  return DownloadStationFiles(stationCode, m_settings, std::move(stop));
 }
 
 }  // namespace aerolume

@@ -1,22 +1,23 @@
 // Fetching the METAR and TAF station files of one station from the weather server,
-// on libcurl: one easy handle per pass, one transfer per file.
+// on libcurl: one easy handle per pass, one transfer per file, each driven by a multi
+// handle that a stop request wakes at once.
 #pragma once
 
 #include <chrono>
 #include <cstddef>
+#include <stop_token>
 #include <string>
 #include <string_view>
 #include <utility>
 
-#include "retrieval/report_session.hpp"
-#include "retrieval/report_view.hpp"
+#include "retrieval/report_source.hpp"
 
 namespace aerolume {
 
 // Where the public weather-data server keeps the station files today.
 inline constexpr std::string_view kDefaultServerBase = "https://tgftp.nws.noaa.gov/data";
 
-// The messages a pass shows, one per failure.
+// The first line of the message for each failure.
 inline constexpr std::string_view kOpenFailedMessage = "InternetOpen(_T(\"Aerolume\"), ...) Error";
 inline constexpr std::string_view kOpenUrlFailedMessage = "InternetOpenUrl(hInternet, ...) Error";
 inline constexpr std::string_view kMetarReadFailedMessage = "InternetReadFile(M) Error";
@@ -36,6 +37,9 @@ struct DownloadSettings {
   DownloadLimits limits;
 };
 
+// A 2xx answer shorter than this cannot hold a time line and a report.
+inline constexpr std::size_t kMinimumFileBytes = 17;
+
 // A server base the download can use: an http:// or https:// URL.
 bool IsServerBaseUrl(std::string_view url);
 
@@ -44,10 +48,11 @@ std::string TafUrl(std::string_view serverBase, std::string_view stationCode);
 
 // Fetches the METAR file and then the TAF file. Each text ends up as the normalised
 // file, as the status code ("404") when the server answered with anything but 2xx,
-// or empty when that file failed. Every failure is shown through the view at once;
-// the pass goes on, and returns 0 when anything failed, 1 otherwise.
-int DownloadReports(const std::string& stationCode, std::string& metarText, std::string& tafText,
-                    ReportView& view, const DownloadSettings& settings = {});
+// or empty when that file failed, with the failure in the result. Gives up within
+// moments once `stop` is requested, and then fetches nothing more.
+DownloadResult DownloadStationFiles(const std::string& stationCode,
+                                    const DownloadSettings& settings = {},
+                                    std::stop_token stop = {});
 
 // The weather server as the session's source of station files.
 class CurlReportSource : public ReportSource {
@@ -58,8 +63,7 @@ class CurlReportSource : public ReportSource {
   void SetServerBase(std::string serverBase);
   const DownloadSettings& Settings() const { return m_settings; }
 
-  bool DownloadReports(const std::string& stationCode, std::string& metarText, std::string& tafText,
-                       ReportView& view) override;
+  DownloadResult DownloadReports(const std::string& stationCode, std::stop_token stop) override;
 
  private:
   DownloadSettings m_settings;

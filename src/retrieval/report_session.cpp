@@ -1,8 +1,10 @@
 #include "retrieval/report_session.hpp"
 
 #include <array>
+#include <utility>
 
 #include "retrieval/report_display.hpp"
+#include "retrieval/station_file.hpp"
 
 namespace aerolume {
 
@@ -14,37 +16,128 @@ constexpr std::array kFieldsInClearingOrder = {
     ReportField::TafRaw,   ReportField::TafDecoded,   ReportField::TafTime,
 };
 
+// A background refresh must not put a passing server error over a good report; a
+// station that stopped issuing one (404) is news, though.
+bool RefreshableText(const std::string& text) {
+  return !IsStatusText(text) || text == "404";
+}
+
+void SetFieldsInPlace(ReportView& view, ReportKind kind, const ShownReport& shown) {
+  const bool isMetar = kind == ReportKind::Metar;
+  view.SetField(isMetar ? ReportField::MetarTime : ReportField::TafTime, shown.time);
+  view.SetField(isMetar ? ReportField::MetarRaw : ReportField::TafRaw, shown.raw);
+  view.SetField(isMetar ? ReportField::MetarDecoded : ReportField::TafDecoded, shown.decoded);
+}
+
 }  // namespace
 
-ReportSession::ReportSession(ReportView& view, ReportSource& source)
-    : m_view(view), m_source(source) {}
+ReportSession::ReportSession(ReportView& view, ReportSource& source, FetchRunner& runner,
+                             Clock clock)
+    : m_view(view), m_source(source), m_runner(runner), m_clock(std::move(clock)) {}
+
+ReportSession::~ReportSession() {
+  m_runner.Cancel();
+}
 
 void ReportSession::Select(const std::string& stationCode) {
   if (stationCode.empty() || stationCode == m_state.m_stationCode) return;
   m_state.m_stationCode = stationCode;
-  RunCycle();
+  m_status = {stationCode, std::nullopt, std::nullopt};
+  ShowStatus();
+  for (ReportField field : kFieldsInClearingOrder) m_view.SetField(field, "");
+  m_state.ClearWind();
+  StartDownload(&ReportSession::FinishCycle);
 }
 
 void ReportSession::Refresh() {
-  if (m_state.m_stationCode.empty()) return;
-  RunCycle();
-}
-
-void ReportSession::RunCycle() {
+  if (m_state.m_stationCode.empty() || m_downloading) return;
   for (ReportField field : kFieldsInClearingOrder) m_view.SetField(field, "");
   m_state.ClearWind();
+  StartDownload(&ReportSession::FinishCycle);
+}
 
-  std::string metarText;
-  std::string tafText;
-  if (!m_source.DownloadReports(m_state.m_stationCode, metarText, tafText, m_view)) {
+void ReportSession::RefreshInBackground() {
+  if (m_state.m_stationCode.empty() || m_downloading) return;
+  StartDownload(&ReportSession::FinishBackgroundRefresh);
+}
+
+void ReportSession::StartDownload(void (ReportSession::*finish)(DownloadResult)) {
+  const unsigned cycle = ++m_cycle;
+  const bool background = finish == &ReportSession::FinishBackgroundRefresh;
+  m_downloading = true;
+  if (!background) m_view.ShowBusy(true);
+  m_runner.Start([&source = m_source, code = m_state.m_stationCode](
+                     std::stop_token stop) { return source.DownloadReports(code, stop); },
+                 [this, finish, cycle, background](DownloadResult result) {
+                   if (cycle != m_cycle) return;
+                   m_downloading = false;
+                   if (!background) m_view.ShowBusy(false);
+                   (this->*finish)(std::move(result));
+                 });
+}
+
+void ReportSession::FinishCycle(DownloadResult result) {
+  // A message box lets the user choose another station while it is open; from then
+  // on this cycle's reports are no longer wanted.
+  const unsigned cycle = m_cycle;
+  for (const DownloadFailure& failure : result.failures) {
+    m_view.ShowMessage(FailureMessageText(failure), MessageIcon::Exclamation);
+    if (cycle != m_cycle) return;
+  }
+  if (!result.Succeeded()) {
     m_state.m_stationCode.clear();
+    m_status = {};
+    ShowStatus();
     return;
   }
   // A report whose issue time cannot be read is reported on its own and leaves its
   // fields empty; the other report and the wind are still shown.
-  ShowMetar(m_state, m_view, metarText);
-  ShowTaf(m_state, m_view, tafText);
+  ShowMetar(m_state, m_view, result.metarText);
+  if (cycle != m_cycle) return;
+  ShowTaf(m_state, m_view, result.tafText);
+  if (cycle != m_cycle) return;
   m_view.ShowWind(m_state.m_stationCode, m_state.Wind());
+  NoteShownMetar(result.metarText);
+  m_status.refreshFailedAt.reset();
+  ShowStatus();
+}
+
+void ReportSession::FinishBackgroundRefresh(DownloadResult result) {
+  if (ApplyRefreshedReports(result)) {
+    NoteShownMetar(result.metarText);
+    m_status.refreshFailedAt.reset();
+  } else {
+    m_status.refreshFailedAt = std::chrono::time_point_cast<std::chrono::seconds>(m_clock());
+  }
+  ShowStatus();
+}
+
+// Decodes both reports on the side and shows them only when both can be shown, so a
+// failed refresh leaves every field as it was.
+bool ReportSession::ApplyRefreshedReports(const DownloadResult& result) {
+  if (!result.Succeeded()) return false;
+  if (!RefreshableText(result.metarText) || !RefreshableText(result.tafText)) return false;
+  ReportState refreshed;
+  refreshed.m_stationCode = m_state.m_stationCode;
+  const ShownReport metar = ComposeReport(refreshed, ReportKind::Metar, result.metarText);
+  const ShownReport taf = ComposeReport(refreshed, ReportKind::Taf, result.tafText);
+  if (metar.error || taf.error) return false;
+  SetFieldsInPlace(m_view, ReportKind::Metar, metar);
+  SetFieldsInPlace(m_view, ReportKind::Taf, taf);
+  // The same wind again leaves the arrow moving as it is.
+  const bool windChanged = refreshed.Wind() != m_state.Wind();
+  m_state = std::move(refreshed);
+  if (windChanged) m_view.ShowWind(m_state.m_stationCode, m_state.Wind());
+  return true;
+}
+
+void ReportSession::NoteShownMetar(const std::string& metarText) {
+  m_status.metarIssued =
+      IsStatusText(metarText) ? std::nullopt : ReadIssueTime(TimeLineOf(metarText));
+}
+
+void ReportSession::ShowStatus() {
+  m_view.ShowStationStatus(m_status);
 }
 
 }  // namespace aerolume

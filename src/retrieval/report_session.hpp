@@ -2,42 +2,65 @@
 // over a view (the dialog, or a terminal) and a source of station files.
 #pragma once
 
+#include <chrono>
+#include <functional>
+#include <optional>
 #include <string>
 
 #include "decoder/report_state.hpp"
+#include "retrieval/fetch_runner.hpp"
+#include "retrieval/report_source.hpp"
 #include "retrieval/report_view.hpp"
 
 namespace aerolume {
 
-// Fetches the METAR and TAF station files of one station, normalised into one
-// line each (or an HTTP status text such as "404"). Failures are shown through
-// the view at once, one message each; returns false when any call failed.
-class ReportSource {
- public:
-  virtual ~ReportSource() = default;
-  virtual bool DownloadReports(const std::string& stationCode, std::string& metarText,
-                               std::string& tafText, ReportView& view) = 0;
-};
-
 class ReportSession {
  public:
-  ReportSession(ReportView& view, ReportSource& source);
+  using Clock = std::function<std::chrono::system_clock::time_point()>;
 
-  // Runs the cycle for a station code; choosing the station already shown does nothing,
-  // and neither does an empty code (no selection). After a failed download the code is
-  // forgotten, so that choosing the same station again fetches again.
+  ReportSession(ReportView& view, ReportSource& source, FetchRunner& runner,
+                Clock clock = std::chrono::system_clock::now);
+  ~ReportSession();
+  ReportSession(const ReportSession&) = delete;
+  ReportSession& operator=(const ReportSession&) = delete;
+
+  // Runs the cycle for a station code: the fields are emptied, the wind values
+  // cleared, both files fetched, failures shown, then the METAR, the TAF and the wind.
+  // Choosing the station already shown (or being fetched) does nothing, and neither
+  // does an empty code (no selection); another station stops the download running.
+  // After a failed download the code is forgotten, so that choosing the same station
+  // again fetches again.
   void Select(const std::string& stationCode);
-  // Runs the cycle again for the station shown (nothing when none is shown).
+  // Runs the cycle again for the station shown; nothing when none is shown or while
+  // a download runs.
   void Refresh();
+  // Fetches the station shown again without emptying anything first: a success
+  // changes the fields and the wind in place, a failure keeps them and shows no
+  // message, only in the station status. Nothing while a download runs.
+  void RefreshInBackground();
 
+  bool Downloading() const { return m_downloading; }
   const ReportState& State() const { return m_state; }
+  const StationStatus& Status() const { return m_status; }
 
  private:
-  void RunCycle();
+  void StartDownload(void (ReportSession::*finish)(DownloadResult));
+  void FinishCycle(DownloadResult result);
+  void FinishBackgroundRefresh(DownloadResult result);
+  bool ApplyRefreshedReports(const DownloadResult& result);
+  void NoteShownMetar(const std::string& metarText);
+  void ShowStatus();
 
   ReportView& m_view;
   ReportSource& m_source;
+  FetchRunner& m_runner;
+  Clock m_clock;
   ReportState m_state;
+  StationStatus m_status;
+  bool m_downloading = false;
+  // Counts the cycles begun, so that one whose message box was open while the user
+  // chose another station stops showing.
+  unsigned m_cycle = 0;
 };
 
 }  // namespace aerolume

@@ -2,6 +2,8 @@
 // dialog's six fields, message boxes and wind window, or a terminal.
 #pragma once
 
+#include <chrono>
+#include <optional>
 #include <string>
 
 #include "decoder/report_state.hpp"
@@ -15,6 +17,16 @@ enum class MessageIcon {
   Stop,         // a report whose issue time cannot be read
 };
 
+// What the window title tells about the station shown.
+struct StationStatus {
+  std::string stationCode;                              // empty while no station is shown
+  std::optional<std::chrono::sys_seconds> metarIssued;  // UTC issue time of the METAR shown
+  // When the last background refresh failed; cleared by the next success.
+  std::optional<std::chrono::sys_seconds> refreshFailedAt;
+
+  bool operator==(const StationStatus&) const = default;
+};
+
 class ReportView {
  public:
   virtual ~ReportView() = default;
@@ -23,6 +35,9 @@ class ReportView {
   virtual void ShowMessage(const std::string& text, MessageIcon icon) = 0;
   // Hands the station and its observed wind to the wind display and restarts it.
   virtual void ShowWind(const std::string& stationCode, const WindValues& wind) = 0;
+  // A download the user asked for has begun (true) or ended (false).
+  virtual void ShowBusy(bool /*busy*/) {}
+  virtual void ShowStationStatus(const StationStatus& /*status*/) {}
 };
 
 }  // namespace aerolume

@@ -13,6 +13,10 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
+#include <chrono>
+#include <memory>
+#include <mutex>
 
 #include "../net/loopback_servers.hpp"
 #include "app/about_dlg.hpp"
@@ -35,16 +39,19 @@ class RecordingSink : public MessageSink {
   std::vector<QMessageBox::Icon> icons;
 };
 
-// Hands out fixed station files and counts the downloads.
+// Hands out fixed station files, or fails, and counts the downloads. Called on the
+// download's thread; the test reads it once the result has come back.
 class FakeSource : public ReportSource {
  public:
-  bool DownloadReports(const std::string& code, std::string& metar, std::string& taf,
-                       ReportView&) override {
+  DownloadResult DownloadReports(const std::string& code, std::stop_token) override {
     codes.push_back(code);
-    metar = metarText;
-    taf = tafText;
-    return true;
+    if (fail) {
+      return {
+          "", "", {{ReportKind::Metar, "InternetOpenUrl(hInternet, ...) Error", "url", "", ""}}};
+    }
+    return {metarText, tafText, {}};
   }
+  bool fail = false;
   std::string metarText = "2012/05/06 12:00 RJTT 061200Z 27015KT 240V300 9999 FEW030 Q1012";
   std::string tafText = "2012/05/06 05:00 TAF RJTT 060500Z 0606/0712 18010KT";
   std::vector<std::string> codes;
@@ -62,13 +69,24 @@ QString FieldText(const QWidget& dialog, int id) {
 
 constexpr int kFieldIds[] = {kMetarRaw, kMetarDecoded, kMetarTime, kTafRaw, kTafDecoded, kTafTime};
 
+// Until the download running has come back and been shown.
+void WaitForDownload(const CAerolumeDlg& dialog) {
+  EXPECT_TRUE(QTest::qWaitFor([&] { return !dialog.Session().Downloading(); }, 10'000));
+}
+
 // The user opens the list, picks an entry (or none) and the list closes.
-void ChooseStation(const QWidget& dialog, int index) {
+void PickStation(const QWidget& dialog, int index) {
   auto* list = Control<StationComboBox>(dialog, kStationList);
   list->showPopup();
   if (index >= 0) list->setCurrentIndex(index);
   list->hidePopup();
   QCoreApplication::processEvents();
+}
+
+// A pick, and its download to the end.
+void ChooseStation(const CAerolumeDlg& dialog, int index) {
+  PickStation(dialog, index);
+  WaitForDownload(dialog);
 }
 
 int IndexOf(const QWidget& dialog, const QString& code) {
@@ -167,6 +185,7 @@ TEST_F(DialogTest, TheStationShownAgainFetchesNothingButF5Does) {
   ChooseStation(dialog, IndexOf(dialog, "RJTT"));
   EXPECT_EQ(source.codes.size(), 1u);
   QTest::keyClick(&dialog, Qt::Key_F5);
+  WaitForDownload(dialog);
   EXPECT_EQ(source.codes.size(), 2u);
   ChooseStation(dialog, IndexOf(dialog, "RJAA"));
   EXPECT_EQ(source.codes.back(), "RJAA");
@@ -263,13 +282,151 @@ TEST(DialogDownloadTest, NothingListeningShowsTwoMessagesAndChoosingAgainRetries
   source.SetServerBase(testing_support::LoopbackUrl(testing_support::UnusedPort(), "/data"));
   CAerolumeDlg dialog(source, sink);
   ChooseStation(dialog, IndexOf(dialog, "RJTT"));
-  const QString message = "InternetOpenUrl(hInternet, ...) Error";
-  EXPECT_EQ(sink.messages, QStringList({message, message}));
+  ASSERT_EQ(sink.messages.size(), 2);
+  EXPECT_TRUE(sink.messages[0].startsWith("InternetOpenUrl(hInternet, ...) Error\nMETAR: http://"));
+  EXPECT_TRUE(sink.messages[1].startsWith("InternetOpenUrl(hInternet, ...) Error\nTAF: http://"));
+  EXPECT_TRUE(sink.messages[1].contains("\n接続が拒否されました ("));
   EXPECT_EQ(sink.icons, std::vector<QMessageBox::Icon>(2, QMessageBox::Warning));
   for (int id : kFieldIds) EXPECT_EQ(FieldText(dialog, id), "") << id;
   EXPECT_EQ(dialog.findChild<CWindWnd*>()->Station(), "");
   ChooseStation(dialog, IndexOf(dialog, "RJTT"));
   EXPECT_EQ(sink.messages.size(), 4);
+}
+
+TEST_F(DialogTest, TitleNamesTheStationAndItsMetarsAge) {
+  ChooseStation(dialog, IndexOf(dialog, "RJTT"));
+  // A report of 2012 is long past: its age and that it is stale.
+  EXPECT_TRUE(dialog.windowTitle().startsWith("RJTT 東京国際空港（羽田） — METAR "));
+  EXPECT_TRUE(dialog.windowTitle().endsWith(" (古い報告) — Aerolume"))
+      << dialog.windowTitle().toStdString();
+
+  source.fail = true;
+  const QStringList fields = {FieldText(dialog, kMetarDecoded), FieldText(dialog, kTafDecoded)};
+  dialog.OnRefreshTimer();
+  WaitForDownload(dialog);
+  EXPECT_TRUE(dialog.windowTitle().contains(" (古い報告) (更新失敗 "))
+      << dialog.windowTitle().toStdString();
+  EXPECT_EQ(fields,
+            QStringList({FieldText(dialog, kMetarDecoded), FieldText(dialog, kTafDecoded)}));
+  EXPECT_TRUE(sink.messages.isEmpty()) << "a background refresh opens no message box";
+}
+
+// Text from the server is shown as it stands, never as markup.
+TEST(DialogMessageBoxTest, RichTextTimeLineIsShownAsText) {
+  MessageBoxSink boxes;
+  FakeSource source;
+  source.metarText = "<h1>HACKED</h1> RJTT 061200Z 27015KT";
+  CAerolumeDlg dialog(source, boxes);
+  // The box opens once the download has come back; the watch waits for it.
+  bool seen = false;
+  QTimer watch;
+  QObject::connect(&watch, &QTimer::timeout, [&] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (box == nullptr) return;
+    seen = true;
+    EXPECT_EQ(box->textFormat(), Qt::PlainText);
+    EXPECT_EQ(box->text().toStdString(), "時刻を読み取れません: <h1>HACKED</h1> ");
+    box->accept();
+  });
+  watch.start(10);
+  ChooseStation(dialog, IndexOf(dialog, "RJTT"));
+  EXPECT_TRUE(seen);
+}
+
+// A server that takes every request and never answers it; each connection is held
+// until the program lets go of it, and how long that took is kept.
+class StalledServer {
+ public:
+  StalledServer()
+      : m_server([this](int fd, const std::string&) {
+          const auto started = std::chrono::steady_clock::now();
+          testing_support::HoldUntilClientCloses(fd);
+          std::lock_guard lock(m_mutex);
+          m_held.push_back(std::chrono::steady_clock::now() - started);
+        }) {}
+  std::string Base() const { return m_server.Url("/data"); }
+  std::vector<std::chrono::steady_clock::duration> Held() const {
+    std::lock_guard lock(m_mutex);
+    return m_held;
+  }
+
+ private:
+  mutable std::mutex m_mutex;
+  std::vector<std::chrono::steady_clock::duration> m_held;
+  testing_support::RawTestServer m_server;
+};
+
+TEST(DialogDownloadTest, WindowKeepsAnsweringDuringAStalledDownload) {
+  StalledServer server;
+  RecordingSink sink;
+  CurlReportSource source;
+  source.SetServerBase(server.Base());
+  CAerolumeDlg dialog(source, sink);
+  PickStation(dialog, IndexOf(dialog, "RJTT"));
+  ASSERT_TRUE(dialog.Session().Downloading());
+  ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
+  EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::BusyCursor);
+
+  int ticks = 0;
+  QTimer timer;
+  QObject::connect(&timer, &QTimer::timeout, [&] { ++ticks; });
+  timer.start(50);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return ticks >= 4; }, 5'000));
+  bool seen = false;
+  QTimer::singleShot(0, [&] { CheckAndCloseAboutBox(seen); });
+  QTest::keyClick(&dialog, Qt::Key_F1);
+  EXPECT_TRUE(seen) << "F1 opens the About box while the download runs";
+  EXPECT_TRUE(dialog.Session().Downloading());
+  EXPECT_TRUE(sink.messages.isEmpty());
+}
+
+TEST(DialogDownloadTest, SecondPickStopsTheFirstDownload) {
+  testing_support::RawTestServer server([](int fd, const std::string& request) {
+    if (request.find("RJTT") != std::string::npos) {
+      testing_support::HoldUntilClientCloses(fd);
+      return;
+    }
+    const std::string file =
+        testing_support::StationFile("2012/05/06 12:00", "RJAA 061200Z 09003KT 9999");
+    testing_support::SendAll(fd,
+                             "HTTP/1.1 200 OK\r\nContent-Length: " + std::to_string(file.size()) +
+                                 "\r\nConnection: close\r\n\r\n" + file);
+  });
+  RecordingSink sink;
+  CurlReportSource source;
+  source.SetServerBase(server.Url("/data"));
+  CAerolumeDlg dialog(source, sink);
+  PickStation(dialog, IndexOf(dialog, "RJTT"));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !server.Requests().empty(); }, 5'000));
+  ChooseStation(dialog, IndexOf(dialog, "RJAA"));
+  EXPECT_EQ(FieldText(dialog, kMetarRaw), "RJAA 061200Z 09003KT 9999");
+  EXPECT_EQ(dialog.findChild<CWindWnd*>()->Station(), "RJAA");
+  EXPECT_TRUE(sink.messages.isEmpty()) << "the stopped download shows nothing";
+  EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+  const auto requests = server.Requests();
+  EXPECT_EQ(std::count_if(requests.begin(), requests.end(),
+                          [](const std::string& r) { return r.find("RJTT") != std::string::npos; }),
+            1)
+      << "RJTT's TAF is never asked for";
+}
+
+TEST(DialogDownloadTest, ClosingDuringADownloadEndsItWithoutAMessage) {
+  StalledServer server;
+  RecordingSink sink;
+  CurlReportSource source;
+  source.SetServerBase(server.Base());
+  auto dialog = std::make_unique<CAerolumeDlg>(source, sink);
+  dialog->show();
+  PickStation(*dialog, IndexOf(*dialog, "RJTT"));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !server.Held().empty() || dialog->isVisible(); }));
+  QTest::keyClick(dialog.get(), Qt::Key_Escape);
+  const auto closing = std::chrono::steady_clock::now();
+  dialog.reset();
+  // Far below the 30 seconds the download would otherwise wait for the server.
+  EXPECT_LT(std::chrono::steady_clock::now() - closing, std::chrono::seconds(5));
+  QCoreApplication::processEvents();
+  EXPECT_TRUE(sink.messages.isEmpty());
+  EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }
 
 }  // namespace

@@ -66,6 +66,7 @@ TEST(FetchCommandTest, JsonCarriesTheDecodeObjects) {
   EXPECT_EQ(fetched["station"], "RJTT");
   EXPECT_EQ(fetched["ok"], true);
   EXPECT_TRUE(fetched["messages"].empty());
+  EXPECT_EQ(fetched["details"], nlohmann::json::array());
   EXPECT_EQ(fetched["wind"],
             (nlohmann::json{{"direction", 340}, {"speed", 5}, {"var_from", 300}, {"var_to", 20}}));
 
@@ -97,12 +98,27 @@ TEST(FetchCommandTest, NothingListeningFailsWithBothMessages) {
   const auto text = Fetch(server);
   EXPECT_EQ(text.exitCode, 1);
   EXPECT_EQ(text.out, "");
-  EXPECT_EQ(text.err,
-            "InternetOpenUrl(hInternet, ...) Error\nInternetOpenUrl(hInternet, ...) Error\n");
+  const std::string metarUrl = server + "/observations/metar/stations/RJTT.TXT";
+  const std::string tafUrl = server + "/forecasts/taf/stations/RJTT.TXT";
+  EXPECT_TRUE(text.err.starts_with("InternetOpenUrl(hInternet, ...) Error\nMETAR: " + metarUrl +
+                                   "\n接続が拒否されました (Failed to connect to 127.0.0.1 port "))
+      << text.err;
+  EXPECT_NE(text.err.find(")\nInternetOpenUrl(hInternet, ...) Error\nTAF: " + tafUrl +
+                          "\n接続が拒否されました ("),
+            std::string::npos)
+      << text.err;
 
   const nlohmann::json fetched = Fetch(server, {"--json"}).Json();
   EXPECT_EQ(fetched["ok"], false);
-  EXPECT_EQ(fetched["messages"].size(), 2u);
+  EXPECT_EQ(fetched["messages"],
+            nlohmann::json(std::vector<std::string>(2, "InternetOpenUrl(hInternet, ...) Error")));
+  ASSERT_EQ(fetched["details"].size(), 2u);
+  EXPECT_EQ(fetched["details"][0]["report"], "metar");
+  EXPECT_EQ(fetched["details"][0]["url"], metarUrl);
+  EXPECT_EQ(fetched["details"][1]["report"], "taf");
+  EXPECT_EQ(fetched["details"][1]["url"], tafUrl);
+  EXPECT_EQ(fetched["details"][1]["cause"], "接続が拒否されました");
+  EXPECT_TRUE(fetched["details"][1]["curl"].get<std::string>().starts_with("Failed to connect"));
   EXPECT_TRUE(fetched["metar"].is_null());
   EXPECT_TRUE(fetched["taf"].is_null());
   EXPECT_TRUE(fetched["wind"].is_null());
@@ -124,6 +140,22 @@ TEST(FetchCommandTest, UsageErrors) {
   }
   EXPECT_TRUE(
       RunCliWords({"fetch", "RJXX"}).err.starts_with("aerolume-cli fetch: unknown station\n"));
+}
+
+// A report is text from a stranger: no byte of it may steer the terminal.
+TEST(FetchCommandTest, ControlCharactersOfAReportNeverReachTheTerminal) {
+  HttpTestServer server([](httplib::Server& routes) {
+    routes.Get(".*", [](const httplib::Request&, httplib::Response& response) {
+      response.set_content(StationFile("2012/05/06 12:00", "RJTT 061200Z 34005KT\x1b[2J 9999"),
+                           "text/plain");
+    });
+  });
+  const auto run = Fetch(server.Url("/pub/data"));
+  EXPECT_EQ(run.out.find('\x1b'), std::string::npos);
+  EXPECT_NE(run.out.find("raw: RJTT 061200Z 34005KT\xEF\xBF\xBD[2J 9999\n"), std::string::npos)
+      << run.out;
+  EXPECT_NE(Fetch(server.Url("/pub/data"), {"--json"}).out.find("34005KT\\u001b[2J"),
+            std::string::npos);
 }
 
 }  // namespace

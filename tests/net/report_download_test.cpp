@@ -22,24 +22,24 @@ const std::string kOpenUrlError(kOpenUrlFailedMessage);
 const std::string kMetarReadError(kMetarReadFailedMessage);
 const std::string kTafReadError(kTafReadFailedMessage);
 
-class MessageLog : public ReportView {
- public:
-  void SetField(ReportField, const std::string&) override {}
-  void ShowMessage(const std::string& text, MessageIcon icon) override {
-    messages.push_back(text);
-    EXPECT_EQ(icon, MessageIcon::Exclamation);
-  }
-  void ShowWind(const std::string&, const WindValues&) override {}
-
-  std::vector<std::string> messages;
-};
-
 struct Pass {
   int result = -1;
   std::string metar;
   std::string taf;
-  std::vector<std::string> messages;
+  std::vector<std::string> messages;  // the first line of each
+  std::vector<std::string> causes;
+  std::vector<DownloadFailure> failures;
 };
+
+Pass PassOf(DownloadResult download) {
+  Pass pass{download.Succeeded() ? 1 : 0, download.metarText, download.tafText, {}, {}, {}};
+  for (const DownloadFailure& failure : download.failures) {
+    pass.messages.push_back(failure.message);
+    pass.causes.push_back(failure.cause);
+  }
+  pass.failures = std::move(download.failures);
+  return pass;
+}
 
 // For servers that stall: no test waits for the program's own 30 seconds.
 DownloadLimits QuickLimits() {
@@ -51,11 +51,7 @@ DownloadLimits QuickLimits() {
 
 Pass RunPass(const std::string& serverBase, DownloadLimits limits = {}) {
   testing_support::NoProxies noProxies;
-  MessageLog view;
-  Pass pass;
-  pass.result = DownloadReports("RJTT", pass.metar, pass.taf, view, {serverBase, limits});
-  pass.messages = view.messages;
-  return pass;
+  return PassOf(DownloadStationFiles("RJTT", {serverBase, limits}));
 }
 
 void ServeStationFiles(httplib::Server& server) {
@@ -111,7 +107,7 @@ TEST(DownloadReportsTest, StatusOtherThan2xxIsTheMetarText) {
       {403, "", "403"},
       {304, "", "304"},
       {203, kMetarFile, "2012/05/06 12:00 RJTT 061200Z 18010KT 9999"},
-      {204, "", ""},
+      {404, std::string(200'000, 'x'), "404"},  // a long error page is not read to its end
   };
   for (const Case& c : cases) {
     HttpTestServer server([&](httplib::Server& routes) {
@@ -129,17 +125,33 @@ TEST(DownloadReportsTest, StatusOtherThan2xxIsTheMetarText) {
   }
 }
 
-TEST(DownloadReportsTest, EmptyBodyIsAnEmptyText) {
-  HttpTestServer server([](httplib::Server& routes) {
-    routes.Get(".*", [](const httplib::Request&, httplib::Response& response) {
-      response.set_content("", "text/plain");
+TEST(DownloadReportsTest, AnswerTooShortForATimeLineAndAReportIsAReadFailure) {
+  struct Case {
+    int status;
+    std::string body;
+    int result;
+  };
+  const Case cases[] = {
+      {200, "", 0},
+      {204, "", 0},
+      {200, "2012/05/06 12:00", 0},    // 16 bytes
+      {200, "2012/05/06 12:00\n", 1},  // 17: a time line and an empty report
+  };
+  for (const Case& c : cases) {
+    HttpTestServer server([&](httplib::Server& routes) {
+      routes.Get(".*", [&](const httplib::Request&, httplib::Response& response) {
+        response.status = c.status;
+        response.set_content(c.body, "text/plain");
+      });
     });
-  });
-  const Pass pass = RunPass(server.Url("/pub/data"));
-  EXPECT_EQ(pass.result, 1);
-  EXPECT_EQ(pass.metar, "");
-  EXPECT_EQ(pass.taf, "");
-  EXPECT_TRUE(pass.messages.empty());
+    const Pass pass = RunPass(server.Url("/pub/data"));
+    EXPECT_EQ(pass.result, c.result) << c.body.size();
+    if (c.result == 1) continue;
+    EXPECT_EQ(pass.messages, (std::vector<std::string>{kMetarReadError, kTafReadError}));
+    EXPECT_EQ(pass.causes, std::vector<std::string>(2, "応答が短すぎます"));
+    EXPECT_EQ(pass.failures[0].curlText,
+              "HTTP " + std::to_string(c.status) + ", " + std::to_string(c.body.size()) + " bytes");
+  }
 }
 
 TEST(DownloadReportsTest, BodiesUpToTheCapArriveWholeLargerOnesAreReadFailures) {
@@ -165,6 +177,9 @@ TEST(DownloadReportsTest, BodiesUpToTheCapArriveWholeLargerOnesAreReadFailures) 
     const Pass pass = RunPass(server.Url("/pub/data"));
     EXPECT_EQ(pass.result, c.result) << c.bodyBytes;
     EXPECT_EQ(pass.messages, c.messages) << c.bodyBytes;
+    EXPECT_EQ(pass.causes,
+              std::vector<std::string>(c.messages.size(), "応答が大きすぎます(64KiB超)"))
+        << c.bodyBytes;
     EXPECT_EQ(pass.metar.size(), c.result == 1 ? c.bodyBytes - 1 : 0u) << c.bodyBytes;
   }
 }
@@ -174,6 +189,7 @@ TEST(DownloadReportsTest, NothingListeningFailsBothFilesToOpen) {
       RunPass(testing_support::LoopbackUrl(testing_support::UnusedPort(), "/pub/data"));
   EXPECT_EQ(pass.result, 0);
   EXPECT_EQ(pass.messages, (std::vector<std::string>{kOpenUrlError, kOpenUrlError}));
+  EXPECT_EQ(pass.causes, std::vector<std::string>(2, "接続が拒否されました"));
   EXPECT_EQ(pass.metar, "");
   EXPECT_EQ(pass.taf, "");
 }
@@ -186,6 +202,7 @@ TEST(DownloadReportsTest, ServerThatNeverAnswersTimesOutAsUnopened) {
   EXPECT_LT(std::chrono::steady_clock::now() - started, 3s);
   EXPECT_EQ(pass.result, 0);
   EXPECT_EQ(pass.messages, (std::vector<std::string>{kOpenUrlError, kOpenUrlError}));
+  EXPECT_EQ(pass.causes, std::vector<std::string>(2, "応答がありません(タイムアウト)"));
   EXPECT_EQ(server.Requests().size(), 2u);
 }
 
@@ -193,10 +210,12 @@ TEST(DownloadReportsTest, BodyCutShortIsAReadFailure) {
   struct Case {
     const char* name;
     std::function<void(int)> afterHead;
+    std::string cause;
   };
   const Case cases[] = {
-      {"connection closed", [](int) {}},
-      {"server stalls", [](int fd) { testing_support::HoldUntilClientCloses(fd); }},
+      {"connection closed", [](int) {}, "通信が途中で切れました"},
+      {"server stalls", [](int fd) { testing_support::HoldUntilClientCloses(fd); },
+       "応答がありません(タイムアウト)"},
   };
   for (const Case& c : cases) {
     RawTestServer server([&](int fd, const std::string&) {
@@ -207,6 +226,7 @@ TEST(DownloadReportsTest, BodyCutShortIsAReadFailure) {
     const Pass pass = RunPass(server.Url("/pub/data"), QuickLimits());
     EXPECT_EQ(pass.result, 0) << c.name;
     EXPECT_EQ(pass.messages, (std::vector<std::string>{kMetarReadError, kTafReadError})) << c.name;
+    EXPECT_EQ(pass.causes, std::vector<std::string>(2, c.cause)) << c.name;
     EXPECT_EQ(pass.metar, "") << c.name;
     EXPECT_EQ(pass.taf, "") << c.name;
   }
@@ -248,6 +268,7 @@ TEST(DownloadReportsTest, RedirectLoopGivesUpAfterFiveRedirects) {
   const Pass pass = RunPass(server.Url("/pub/data"));
   EXPECT_EQ(pass.result, 0);
   EXPECT_EQ(pass.messages, (std::vector<std::string>{kOpenUrlError, kOpenUrlError}));
+  EXPECT_EQ(pass.causes, std::vector<std::string>(2, "リダイレクトが多すぎます"));
   EXPECT_EQ(pass.metar, "");
   EXPECT_EQ(server.Requests().size(), 12u);  // per file the request and five redirects
 }
@@ -261,6 +282,7 @@ TEST(DownloadReportsTest, RedirectOutOfHttpIsRefused) {
   const Pass pass = RunPass(server.Url("/pub/data"));
   EXPECT_EQ(pass.result, 0);
   EXPECT_EQ(pass.messages, (std::vector<std::string>{kOpenUrlError, kOpenUrlError}));
+  EXPECT_EQ(pass.causes, std::vector<std::string>(2, "この種類のアドレスには接続できません"));
   EXPECT_EQ(pass.metar, "");
 }
 
@@ -270,6 +292,23 @@ TEST(DownloadReportsTest, TlsFailureIsUnopened) {
   const Pass pass = RunPass(httpsBase);
   EXPECT_EQ(pass.result, 0);
   EXPECT_EQ(pass.messages, (std::vector<std::string>{kOpenUrlError, kOpenUrlError}));
+  EXPECT_EQ(pass.causes, std::vector<std::string>(2, "暗号化通信(TLS)を始められません"));
+}
+
+TEST(DownloadReportsTest, CertificateNoAuthorityVouchesForIsUnopened) {
+  const std::string tls = std::string(AEROLUME_TEST_DATA) + "/tls/";
+  httplib::SSLServer server((tls + "untrusted-cert.pem").c_str(),
+                            (tls + "untrusted-key.pem").c_str());
+  ASSERT_TRUE(server.is_valid());
+  ServeStationFiles(server);
+  const int port = server.bind_to_any_port("127.0.0.1");
+  std::thread thread([&] { server.listen_after_bind(); });
+  while (!server.is_running()) std::this_thread::sleep_for(1ms);
+  const Pass pass = RunPass("https://127.0.0.1:" + std::to_string(port) + "/pub/data");
+  server.stop();
+  thread.join();
+  EXPECT_EQ(pass.messages, (std::vector<std::string>{kOpenUrlError, kOpenUrlError}));
+  EXPECT_EQ(pass.causes, std::vector<std::string>(2, "サーバー証明書を検証できません"));
 }
 
 TEST(DownloadReportsTest, GoesThroughTheProxyOfTheEnvironment) {
@@ -280,19 +319,57 @@ TEST(DownloadReportsTest, GoesThroughTheProxyOfTheEnvironment) {
   testing_support::ScopedEnv noProxy("no_proxy", std::nullopt);
   testing_support::ScopedEnv noProxyUpper("NO_PROXY", std::nullopt);
   testing_support::ScopedEnv httpProxy("http_proxy", proxy.Url(""));
-  MessageLog view;
-  std::string metar;
-  std::string taf;
-  const int result = DownloadReports("RJTT", metar, taf, view,
-                                     {"http://weather.invalid/pub/data", DownloadLimits{}});
-  EXPECT_EQ(result, 1);
-  EXPECT_TRUE(view.messages.empty());
-  EXPECT_EQ(metar, "2012/05/06 12:00 RJTT 061200Z 18010KT 9999");
+  const Pass pass = PassOf(DownloadStationFiles("RJTT", {"http://weather.invalid/pub/data"}));
+  EXPECT_EQ(pass.result, 1);
+  EXPECT_TRUE(pass.messages.empty());
+  EXPECT_EQ(pass.metar, "2012/05/06 12:00 RJTT 061200Z 18010KT 9999");
   const auto requests = proxy.Requests();
   ASSERT_EQ(requests.size(), 2u);
   EXPECT_TRUE(requests[0].starts_with(
       "GET http://weather.invalid/pub/data/observations/metar/stations/RJTT.TXT HTTP/1.1\r\n"))
       << requests[0];
+}
+
+TEST(DownloadReportsTest, ProxyThatIsDownIsNamedAsTheCause) {
+  testing_support::ScopedEnv noProxy("no_proxy", std::nullopt);
+  testing_support::ScopedEnv noProxyUpper("NO_PROXY", std::nullopt);
+  testing_support::ScopedEnv httpProxy(
+      "http_proxy", testing_support::LoopbackUrl(testing_support::UnusedPort(), ""));
+  const Pass pass = PassOf(DownloadStationFiles("RJTT", {"http://weather.invalid/pub/data"}));
+  EXPECT_EQ(pass.messages, (std::vector<std::string>{kOpenUrlError, kOpenUrlError}));
+  EXPECT_EQ(pass.causes, std::vector<std::string>(2, "プロキシに接続できません"));
+}
+
+TEST(DownloadReportsTest, FailureMessageNamesTheReportItsAddressAndTheCause) {
+  const int port = testing_support::UnusedPort();
+  const Pass pass = RunPass(testing_support::LoopbackUrl(port, "/pub/data"));
+  ASSERT_EQ(pass.failures.size(), 2u);
+  const std::string expectedCurlText =
+      "Failed to connect to 127.0.0.1 port " + std::to_string(port);
+  const DownloadFailure& taf = pass.failures[1];
+  EXPECT_EQ(taf.report, ReportKind::Taf);
+  EXPECT_EQ(taf.url, testing_support::LoopbackUrl(port, kTafPath));
+  EXPECT_TRUE(taf.curlText.starts_with(expectedCurlText)) << taf.curlText;
+  EXPECT_EQ(FailureMessageText(taf), "InternetOpenUrl(hInternet, ...) Error\nTAF: " + taf.url +
+                                         "\n接続が拒否されました (" + taf.curlText + ")");
+}
+
+TEST(DownloadReportsTest, StopEndsAStalledPassAtOnceAndFetchesNothingMore) {
+  RawTestServer server(
+      [](int fd, const std::string&) { testing_support::HoldUntilClientCloses(fd); });
+  testing_support::NoProxies noProxies;
+  std::stop_source stop;
+  std::thread stopper([&] {
+    while (server.Requests().empty()) std::this_thread::sleep_for(1ms);
+    stop.request_stop();
+  });
+  const DownloadResult result =
+      DownloadStationFiles("RJTT", {server.Url("/pub/data"), {}}, stop.get_token());
+  stopper.join();
+  EXPECT_TRUE(result.stopped);
+  EXPECT_FALSE(result.Succeeded());
+  EXPECT_TRUE(result.failures.empty());
+  EXPECT_EQ(server.Requests().size(), 1u) << "the TAF is never asked for";
 }
 
 TEST(CurlReportSourceTest, UsesTheServerBaseItWasGiven) {
@@ -301,10 +378,7 @@ TEST(CurlReportSourceTest, UsesTheServerBaseItWasGiven) {
   CurlReportSource source;
   EXPECT_EQ(source.Settings().serverBase, kDefaultServerBase);
   source.SetServerBase(server.Url("/pub/data/"));
-  MessageLog view;
-  std::string metar;
-  std::string taf;
-  EXPECT_TRUE(source.DownloadReports("RJTT", metar, taf, view));
+  EXPECT_TRUE(source.DownloadReports("RJTT", {}).Succeeded());
   EXPECT_EQ(server.Requests().size(), 2u);
 }
 

@@ -2,8 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
+#include <utility>
 #include <vector>
+
+#include "retrieval/station_status.hpp"
 
 namespace aerolume {
 namespace {
@@ -56,18 +60,18 @@ class FakeSource : public ReportSource {
  public:
   explicit FakeSource(CallLog& log) : m_log(log) {}
 
-  bool DownloadReports(const std::string& stationCode, std::string& metarText, std::string& tafText,
-                       ReportView& view) override {
+  DownloadResult DownloadReports(const std::string& stationCode, std::stop_token) override {
     m_log.calls.push_back("download " + stationCode);
     if (session) windAtDownload.push_back(WindText(session->State().Wind()));
     if (fail) {
-      view.ShowMessage("InternetOpenUrl(hInternet, ...) Error", MessageIcon::Exclamation);
-      return false;
+      return {"", "", {kRefused, kRefused}};
     }
-    metarText = metar;
-    tafText = taf;
-    return true;
+    return {metar, taf, {}};
   }
+
+  inline static const DownloadFailure kRefused{
+      ReportKind::Metar, "InternetOpenUrl(hInternet, ...) Error", "http://127.0.0.1:9/RJTT.TXT",
+      "接続が拒否されました", "Couldn't connect to server"};
 
   const ReportSession* session = nullptr;
   bool fail = false;
@@ -90,10 +94,15 @@ Calls Concat(std::initializer_list<Calls> parts) {
   return all;
 }
 
+constexpr auto kShownAt = std::chrono::sys_days{std::chrono::year{2012} / 5 / 6} +
+                          std::chrono::hours{12} + std::chrono::minutes{12};
+
 struct Fixture {
   CallLog view;
   FakeSource source{view};
-  ReportSession session{view, source};
+  InlineFetchRunner runner;
+  std::chrono::system_clock::time_point now = kShownAt;
+  ReportSession session{view, source, runner, [this] { return now; }};
   Fixture() { source.session = &session; }
 };
 
@@ -135,8 +144,11 @@ TEST(ReportSessionTest, FailedDownloadLeavesFieldsEmptyAndForgetsTheStation) {
   Fixture f;
   f.source.fail = true;
   f.session.Select("RJTT");
-  EXPECT_EQ(f.view.calls,
-            Concat({kClearing, {"download RJTT", "warn InternetOpenUrl(hInternet, ...) Error"}}));
+  const std::string warning =
+      "warn InternetOpenUrl(hInternet, ...) Error\nMETAR: http://127.0.0.1:9/RJTT.TXT\n"
+      "接続が拒否されました (Couldn't connect to server)";
+  EXPECT_EQ(f.view.calls, Concat({kClearing, {"download RJTT", warning, warning}}))
+      << "both files are fetched before the first message";
   EXPECT_EQ(f.session.State().m_stationCode, "");
 
   f.source.fail = false;
@@ -196,6 +208,158 @@ TEST(ReportSessionTest, RefreshFetchesTheStationShownAgain) {
   EXPECT_EQ(f.view.calls.size(), kClearing.size() + 8);
   EXPECT_EQ(f.view.calls[6], "download RJTT");
   EXPECT_EQ(f.view.calls.back(), "wind RJTT 90 3 -1 -1");
+}
+
+// Keeps every download it is given until the test delivers it, as a slow network would.
+class HeldFetchRunner : public FetchRunner {
+ public:
+  void Start(Work work, Done done) override { held.push_back({std::move(work), std::move(done)}); }
+  void Cancel() override { ++cancels; }
+  // Delivers download `index` even if it was stopped: the session itself must drop it.
+  void Deliver(std::size_t index) { held[index].second(held[index].first(std::stop_token())); }
+
+  std::vector<std::pair<Work, Done>> held;
+  int cancels = 0;
+};
+
+struct HeldFixture {
+  CallLog view;
+  FakeSource source{view};
+  HeldFetchRunner runner;
+  ReportSession session{view, source, runner};
+};
+
+TEST(ReportSessionTest, AnotherPickWhileDownloadingDropsTheFirstStationsLateAnswer) {
+  HeldFixture f;
+  f.session.Select("RJTT");
+  EXPECT_TRUE(f.session.Downloading());
+  f.session.Select("RJTT");
+  EXPECT_EQ(f.runner.held.size(), 1u) << "the station being fetched is not fetched twice";
+  f.session.Select("RJAA");
+  ASSERT_EQ(f.runner.held.size(), 2u);
+  f.view.calls.clear();
+  f.runner.Deliver(0);
+  EXPECT_EQ(f.view.calls, Calls{"download RJTT"}) << "nothing of RJTT is shown";
+  f.runner.Deliver(1);
+  EXPECT_EQ(f.view.calls.back(), "wind RJAA 340 5 300 20");
+  EXPECT_FALSE(f.session.Downloading());
+}
+
+TEST(ReportSessionTest, RefreshWhileDownloadingDoesNothing) {
+  HeldFixture f;
+  f.session.Select("RJTT");
+  f.session.Refresh();
+  f.session.RefreshInBackground();
+  EXPECT_EQ(f.runner.held.size(), 1u);
+}
+
+TEST(ReportSessionTest, PickDuringAFailureMessageEndsTheCycleItInterrupted) {
+  struct PickingLog : CallLog {
+    void ShowMessage(const std::string& text, MessageIcon icon) override {
+      CallLog::ShowMessage(text.substr(0, text.find('\n')), icon);
+      if (onMessage) std::exchange(onMessage, nullptr)();
+    }
+    std::function<void()> onMessage;
+  } view;
+  FakeSource source{view};
+  InlineFetchRunner runner;
+  ReportSession session{view, source, runner};
+  source.fail = true;
+  view.onMessage = [&] {
+    source.fail = false;
+    session.Select("RJAA");
+  };
+  session.Select("RJTT");
+  EXPECT_EQ(view.calls.back(), "wind RJAA 340 5 300 20") << "RJTT's second message is dropped";
+  EXPECT_EQ(session.State().m_stationCode, "RJAA");
+}
+
+// RJTT shown, and the log emptied.
+struct RefreshFixture : Fixture {
+  RefreshFixture() {
+    session.Select("RJTT");
+    view.calls.clear();
+  }
+};
+
+TEST(ReportSessionTest, BackgroundRefreshChangesTheFieldsInPlace) {
+  RefreshFixture f;
+  f.source.metar = "2012/05/06 12:30 RJTT 061230Z 09003KT";
+  f.session.RefreshInBackground();
+  EXPECT_EQ(
+      f.view.calls,
+      (Calls{"download RJTT", "field metar-time 2012/05/06 21:30",
+             "field metar-raw RJTT 061230Z 09003KT", "field metar-decoded 090方向 3KTの風",
+             "field taf-time 2012/05/06 14:00", "field taf-raw TAF RJTT 060500Z 0606/0712 18010KT",
+             "field taf-decoded 6日15時～7日21時の予報", "wind RJTT 90 3 -1 -1"}))
+      << "nothing is emptied first";
+  EXPECT_EQ(f.session.Status().metarIssued, std::chrono::sys_days{std::chrono::year{2012} / 5 / 6} +
+                                                std::chrono::hours{12} + std::chrono::minutes{30});
+
+  f.view.calls.clear();
+  f.session.RefreshInBackground();
+  EXPECT_NE(f.view.calls.back().substr(0, 5), "wind ") << "the same wind keeps the arrow moving";
+}
+
+TEST(ReportSessionTest, FailedBackgroundRefreshKeepsTheReportsAndIsNoted) {
+  const auto failedAt = kShownAt + std::chrono::minutes{10};
+  struct Case {
+    const char* name;
+    bool fail;
+    std::string metar;
+  };
+  const Case cases[] = {
+      {"download failed", true, ""},
+      {"server error", false, "503"},
+      {"unreadable time", false, "2012/13/06 12:30 RJTT 061230Z 09003KT"},
+  };
+  for (const Case& c : cases) {
+    RefreshFixture f;
+    f.source.fail = c.fail;
+    f.source.metar = c.metar;
+    f.now = failedAt;
+    f.session.RefreshInBackground();
+    EXPECT_EQ(f.view.calls, Calls{"download RJTT"}) << c.name << ": no field, wind or message";
+    EXPECT_EQ(f.session.Status().refreshFailedAt,
+              std::chrono::time_point_cast<std::chrono::seconds>(failedAt))
+        << c.name;
+    EXPECT_EQ(f.session.State().m_stationCode, "RJTT") << c.name;
+
+    f.source.fail = false;
+    f.source.metar = "2012/05/06 12:30 RJTT 061230Z 09003KT";
+    f.session.RefreshInBackground();
+    EXPECT_FALSE(f.session.Status().refreshFailedAt) << c.name << ": cleared by a success";
+  }
+}
+
+TEST(WindowTitleJapanTimeTest, StationAgeStaleAndFailedRefresh) {
+  using namespace std::chrono;
+  const sys_seconds issued = sys_days{year{2012} / 5 / 6} + hours{12};
+  struct Case {
+    StationStatus status;
+    seconds age;
+    std::string title;
+  };
+  const Case cases[] = {
+      {{}, 0s, "Aerolume"},
+      {{"RJTT", std::nullopt, std::nullopt}, 0s, "RJTT 東京国際空港（羽田） — Aerolume"},
+      {{"RJTT", issued, std::nullopt},
+       12min + 59s,
+       "RJTT 東京国際空港（羽田） — METAR 12分前 — Aerolume"},
+      {{"RJTT", issued, std::nullopt}, -5min, "RJTT 東京国際空港（羽田） — METAR 0分前 — Aerolume"},
+      {{"RJAA", issued, std::nullopt},
+       90min,
+       "RJAA 新東京国際空港（成田） — METAR 1時間30分前 — Aerolume"},
+      {{"RJAA", issued, std::nullopt},
+       91min,
+       "RJAA 新東京国際空港（成田） — METAR 1時間31分前 (古い報告) — Aerolume"},
+      {{"RJTT", issued, issued + 20min},
+       25min,
+       "RJTT 東京国際空港（羽田） — METAR 25分前 (更新失敗 21:20) — Aerolume"},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(WindowTitle(c.status, issued + c.age), c.title) << c.age.count();
+  }
 }
 
 }  // namespace

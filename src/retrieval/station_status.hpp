@@ -1,0 +1,23 @@
+// The window title: which station is shown, how old its METAR is, and whether the
+// last background refresh failed.
+#pragma once
+
+#include <chrono>
+#include <string>
+
+#include "retrieval/report_view.hpp"
+
+namespace aerolume {
+
+// A METAR older than this is no longer current; the title says so.
+inline constexpr std::chrono::minutes kStaleReportAge{90};
+
+// "12分前", "1時間35分前"; an issue time in the future reads as "0分前".
+std::string ReportAgeText(std::chrono::seconds age);
+
+// "Aerolume" with no station; else the station list's entry, the METAR's age
+// ("(古い報告)" after it when stale) and "(更新失敗 HH:MM)" in Japan time after a failed
+// refresh: "RJTT 東京国際空港（羽田） — METAR 12分前 — Aerolume".
+std::string WindowTitle(const StationStatus& status, std::chrono::sys_seconds now);
+
+}  // namespace aerolume
