@@ -35,7 +35,11 @@ std::string JapanClockText(std::chrono::sys_seconds instant) {
 std::string ReportAgeText(std::chrono::seconds age) {
   const auto minutes = std::chrono::floor<std::chrono::minutes>(std::max(age, {})).count();
   if (minutes < 60) return std::to_string(minutes) + "分前";
-  return std::to_string(minutes / 60) + "時間" + std::to_string(minutes % 60) + "分前";
+  // Past two days the hours no longer matter to anyone.
+  if (minutes < 48 * 60) {
+    return std::to_string(minutes / 60) + "時間" + std::to_string(minutes % 60) + "分前";
+  }
+  return std::to_string(minutes / (24 * 60)) + "日前";
 }
 
 std::string WindowTitle(const StationStatus& status, std::chrono::sys_seconds now) {

@@ -12,7 +12,8 @@ namespace aerolume {
 // A METAR older than this is no longer current; the title says so.
 inline constexpr std::chrono::minutes kStaleReportAge{90};
 
-// "12分前", "1時間35分前"; an issue time in the future reads as "0分前".
+// "12分前", "1時間35分前", from two days on "3日前"; an issue time in the future
+// reads as "0分前".
 std::string ReportAgeText(std::chrono::seconds age);
 
 // "Aerolume" with no station; else the station list's entry, the METAR's age

@@ -353,8 +353,11 @@ TEST(WindowTitleJapanTimeTest, StationAgeStaleAndFailedRefresh) {
       {{"RJAA", issued, std::nullopt},
        91min,
        "RJAA 新東京国際空港（成田） — METAR 1時間31分前 (古い報告) — Aerolume"},
-      {{"RJTT", issued, issued + 20min},
-       25min,
+      {{"RJAA", issued, std::nullopt}, 47h + 59min,
+       "RJAA 新東京国際空港（成田） — METAR 47時間59分前 (古い報告) — Aerolume"},
+      {{"RJAA", issued, std::nullopt}, 48h * 365,
+       "RJAA 新東京国際空港（成田） — METAR 730日前 (古い報告) — Aerolume"},
+      {{"RJTT", issued, issued + 20min}, 25min,
        "RJTT 東京国際空港（羽田） — METAR 25分前 (更新失敗 21:20) — Aerolume"},
   };
   for (const Case& c : cases) {
