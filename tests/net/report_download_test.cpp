@@ -319,7 +319,8 @@ TEST(DownloadReportsTest, GoesThroughTheProxyOfTheEnvironment) {
   testing_support::ScopedEnv noProxy("no_proxy", std::nullopt);
   testing_support::ScopedEnv noProxyUpper("NO_PROXY", std::nullopt);
   testing_support::ScopedEnv httpProxy("http_proxy", proxy.Url(""));
-  const Pass pass = PassOf(DownloadStationFiles("RJTT", {"http://weather.invalid/pub/data"}));
+  const Pass pass =
+      PassOf(DownloadStationFiles("RJTT", {"http://weather.invalid/pub/data", DownloadLimits{}}));
   EXPECT_EQ(pass.result, 1);
   EXPECT_TRUE(pass.messages.empty());
   EXPECT_EQ(pass.metar, "2012/05/06 12:00 RJTT 061200Z 18010KT 9999");
@@ -335,7 +336,8 @@ TEST(DownloadReportsTest, ProxyThatIsDownIsNamedAsTheCause) {
   testing_support::ScopedEnv noProxyUpper("NO_PROXY", std::nullopt);
   testing_support::ScopedEnv httpProxy(
       "http_proxy", testing_support::LoopbackUrl(testing_support::UnusedPort(), ""));
-  const Pass pass = PassOf(DownloadStationFiles("RJTT", {"http://weather.invalid/pub/data"}));
+  const Pass pass =
+      PassOf(DownloadStationFiles("RJTT", {"http://weather.invalid/pub/data", DownloadLimits{}}));
   EXPECT_EQ(pass.messages, (std::vector<std::string>{kOpenUrlError, kOpenUrlError}));
   EXPECT_EQ(pass.causes, std::vector<std::string>(2, "プロキシに接続できません"));
 }
