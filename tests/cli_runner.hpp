@@ -7,6 +7,8 @@
 #include <vector>
 
 #include "cli/cli.hpp"
+#include "cli/report_json.hpp"
+#include "decoder/decode_report.hpp"
 
 namespace aerolume::testing_support {
 
@@ -29,14 +31,18 @@ inline CliRun RunCliWords(const std::vector<std::string>& words, const std::stri
   return run;
 }
 
-// `aerolume-cli groups --json [--taf --time-line LINE] -- GROUPS...`
+// The object `aerolume-cli groups --json` prints, made straight from the decoder, so
+// that the decoder can be given time lines the command refuses (it must survive them)
+// and an empty group list.
 inline nlohmann::json DecodeGroupsJson(const std::vector<std::string>& groups, bool taf = false,
                                        const std::string& timeLine = "2012/05/06 05:00") {
-  std::vector<std::string> words{"groups", "--json", "--time-line", timeLine};
-  if (taf) words.push_back("--taf");
-  words.push_back("--");
-  words.insert(words.end(), groups.begin(), groups.end());
-  return RunCliWords(words).Json();
+  ReportState state;
+  state.m_timeLine = timeLine;
+  const std::vector<std::string> lines = DecodeReportLines(state, !taf, groups);
+  return {{"decoded", JoinDecodedLines(lines)},
+          {"lines", lines},
+          {"wind", cli::WindJson(state.Wind())},
+          {"past_observation", state.m_pastObservation}};
 }
 
 inline std::vector<std::string> SplitWords(const std::string& text) {

@@ -16,17 +16,41 @@ std::array<const Command*, 5> Commands() {
           &CoverageCommand()};
 }
 
-void PrintUsage(std::ostream& stream) {
-  stream << "Aerolume: METAR and TAF of Japanese airfields in Japanese.\n\nusage:\n";
-  for (const Command* command : Commands()) stream << "  aerolume-cli " << command->usage << '\n';
-  stream << "  aerolume-cli --help | --version\n";
-}
-
 const Command* FindCommand(const std::string& name) {
   for (const Command* command : Commands()) {
     if (name == command->name) return command;
   }
   return nullptr;
+}
+
+void PrintUsage(std::ostream& stream) {
+  stream << "Aerolume: METAR and TAF of Japanese airfields in Japanese.\n\nusage:\n";
+  for (const Command* command : Commands()) {
+    for (const char* usage : command->usages) stream << "  aerolume-cli " << usage << '\n';
+  }
+  stream << "  aerolume-cli help [COMMAND] | --help | --version\n\n"
+            "Exit status: 0 when every report asked for was shown, 1 when any was not, 2 for a\n"
+            "usage error. \"aerolume-cli help COMMAND\" describes a command's options.\n";
+}
+
+bool IsHelpWord(const std::string& word) {
+  return word == "--help" || word == "-h";
+}
+
+// "help" alone, or "help COMMAND".
+int RunHelp(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  if (args.size() == 1) {
+    PrintUsage(out);
+    return kExitOk;
+  }
+  const Command* command = args.size() == 2 ? FindCommand(args[1]) : nullptr;
+  if (command == nullptr) {
+    err << "aerolume-cli help: no command " << (args.size() > 1 ? args[1] : "") << '\n';
+    PrintUsage(err);
+    return kExitUsage;
+  }
+  PrintCommandHelp(*command, out);
+  return kExitOk;
 }
 
 bool KnownEncoding(const Arguments& arguments) {
@@ -43,10 +67,11 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
     PrintUsage(err);
     return kExitUsage;
   }
-  if (args.front() == "--help" || args.front() == "-h" || args.front() == "help") {
+  if (IsHelpWord(args.front())) {
     PrintUsage(out);
     return kExitOk;
   }
+  if (args.front() == "help") return RunHelp(args, out, err);
   if (args.front() == "--version") {
     out << "aerolume-cli " << kVersion << '\n';
     return kExitOk;
@@ -61,8 +86,8 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
   const std::vector<std::string> words(args.begin() + 1, args.end());
   for (const std::string& word : words) {
     if (word == "--") break;
-    if (word == "--help") {
-      out << "usage: aerolume-cli " << command->usage << '\n';
+    if (IsHelpWord(word)) {
+      PrintCommandHelp(*command, out);
       return kExitOk;
     }
   }

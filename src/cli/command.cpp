@@ -1,6 +1,8 @@
 #include "cli/command.hpp"
 
+#include <algorithm>
 #include <ostream>
+#include <string_view>
 
 #include "cli/encoding.hpp"
 
@@ -20,10 +22,43 @@ void PrintJson(CommandIo& io, const nlohmann::json& value) {
   io.out << value.dump(2, ' ', false, nlohmann::json::error_handler_t::replace) << '\n';
 }
 
+void PrintJsonLine(CommandIo& io, const nlohmann::json& value) {
+  io.out << value.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace) << '\n';
+}
+
+namespace {
+
+void PrintUsageLines(const Command& command, std::ostream& stream) {
+  for (const char* usage : command.usages) stream << "usage: aerolume-cli " << usage << '\n';
+}
+
+}  // namespace
+
 int UsageError(CommandIo& io, const Command& command, const std::string& message) {
-  io.err << "aerolume-cli " << command.name << ": " << message << '\n'
-         << "usage: aerolume-cli " << command.usage << '\n';
+  io.err << "aerolume-cli " << command.name << ": " << message << '\n';
+  PrintUsageLines(command, io.err);
   return 2;
+}
+
+void PrintCommandHelp(const Command& command, std::ostream& out) {
+  PrintUsageLines(command, out);
+  out << '\n' << command.summary << "\n\noptions:\n";
+  std::size_t width = std::string_view("-h, --help").size();
+  for (const OptionHelp& help : command.optionHelp) {
+    width = std::max(width, std::string_view(help.option).size());
+  }
+  const auto line = [&](std::string_view option, std::string_view text) {
+    out << "  " << option << std::string(width - option.size() + 2, ' ') << text << '\n';
+  };
+  for (const OptionHelp& help : command.optionHelp) line(help.option, help.text);
+  line("-h, --help", "show this help");
+}
+
+std::string UpperCaseCode(std::string code) {
+  for (char& c : code) {
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  }
+  return code;
 }
 
 std::string ToTerminalLines(const std::string& decoded) {

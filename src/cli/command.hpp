@@ -16,22 +16,42 @@ struct CommandIo {
   std::ostream& err;
 };
 
+// One line of a subcommand's help: the option as it is written, and what it does.
+struct OptionHelp {
+  const char* option;
+  const char* text;
+};
+
 struct Command {
   const char* name;
-  const char* usage;  // the line after "aerolume-cli "
+  std::vector<const char*> usages;  // each the line after "aerolume-cli "
+  const char* summary;              // what the subcommand does, one sentence
+  std::vector<OptionHelp> optionHelp;
   OptionNames options;
   int (*run)(const Arguments& arguments, CommandIo& io);
 };
+
+// "usage: aerolume-cli ...", the summary and one line per option, -h included.
+void PrintCommandHelp(const Command& command, std::ostream& out);
 
 // Text for the terminal: UTF-8, or code page 932 with --encoding cp932. Control
 // bytes from reports and files are shown as U+FFFD ("?" in code page 932).
 void PrintText(const Arguments& arguments, CommandIo& io, const std::string& text);
 // JSON is always UTF-8; bytes that are not UTF-8 are replaced, never fatal.
 void PrintJson(CommandIo& io, const nlohmann::json& value);
+// One compact JSON object on a line of its own (JSON Lines).
+void PrintJsonLine(CommandIo& io, const nlohmann::json& value);
 // A one-line message and the command's usage on standard error; returns kExitUsage.
 int UsageError(CommandIo& io, const Command& command, const std::string& message);
+// Station codes are read without regard to case: "rjtt" is RJTT.
+std::string UpperCaseCode(std::string code);
 // Decoded text with its CR LF line ends as the terminal wants them (LF).
 std::string ToTerminalLines(const std::string& decoded);
+
+// The help line of --encoding, which every command that prints text has.
+inline constexpr OptionHelp kEncodingHelp{
+    "--encoding utf-8|cp932", "write the text in UTF-8 (default) or Shift-JIS (code page 932)"};
+inline constexpr OptionHelp kJsonHelp{"--json", "print JSON instead of text"};
 
 const Command& StationsCommand();
 const Command& DecodeCommand();

@@ -1,12 +1,11 @@
 // aerolume-cli coverage: how many groups of a file of real reports the decoder
 // still shows as they stand, and their most common shapes.
 #include <cstdio>
-#include <fstream>
-#include <istream>
 
 #include "cli/cli.hpp"
 #include "cli/command.hpp"
 #include "cli/coverage.hpp"
+#include "cli/input.hpp"
 
 namespace aerolume::cli {
 
@@ -14,12 +13,16 @@ namespace {
 
 constexpr std::size_t kShapesShown = 20;
 
-void CountLines(std::istream& in, bool allTaf, CoverageCounts& counts) {
-  for (std::string line; std::getline(in, line);) {
+// False when a line is longer than any report, after saying so.
+bool CountLines(InputStream& input, bool allTaf, CoverageCounts& counts, CommandIo& io) {
+  const long tooLong = ForEachLine(input, [&](std::string_view line, long) {
     if (const std::optional<ReportLine> report = ParseReportLine(line, allTaf)) {
       CountReport(*report, counts);
     }
-  }
+  });
+  if (tooLong == 0) return true;
+  io.err << "aerolume-cli coverage: " << LineTooLongMessage(input, tooLong) << '\n';
+  return false;
 }
 
 std::string Percent(long part, long whole) {
@@ -58,16 +61,18 @@ std::string CoverageText(const CoverageCounts& counts) {
 
 int RunCoverage(const Arguments& arguments, CommandIo& io) {
   const bool allTaf = arguments.Has("--taf");
+  std::vector<std::string> names = arguments.operands;
+  if (names.empty()) names.push_back("-");
   CoverageCounts counts;
-  if (arguments.operands.empty()) CountLines(io.in, allTaf, counts);
-  for (const std::string& name : arguments.operands) {
-    if (name == "-") {
-      CountLines(io.in, allTaf, counts);
-      continue;
-    }
-    std::ifstream file(name, std::ios::binary);
-    if (!file) return UsageError(io, CoverageCommand(), "cannot read " + name);
-    CountLines(file, allTaf, counts);
+  for (const std::string& name : names) {
+    InputStream input(name, io.in);
+    if (!input.Error().empty()) return UsageError(io, CoverageCommand(), input.Error());
+    if (!CountLines(input, allTaf, counts, io)) return kExitFailed;
+    if (!input.Error().empty()) return UsageError(io, CoverageCommand(), input.Error());
+  }
+  if (counts.reports == 0) {
+    io.err << "aerolume-cli coverage: no report in the input\n";
+    return kExitFailed;
   }
   if (arguments.Has("--json")) {
     PrintJson(io, CoverageJson(counts));
@@ -81,7 +86,13 @@ int RunCoverage(const Arguments& arguments, CommandIo& io) {
 
 const Command& CoverageCommand() {
   static const Command command{
-      "coverage", "coverage [--taf] [--json] [FILE...]", {{"--taf", "--json"}, {}}, RunCoverage};
+      "coverage",
+      {"coverage [--taf] [--json] [FILE...]"},
+      "For maintainers of the decoder: how many groups of a file of report lines\n"
+      "([SOURCE<TAB>]REPORT) are still shown as they stand, and their commonest shapes.",
+      {{"--taf", "read every report as a TAF (else a line starting with TAF is one)"}, kJsonHelp},
+      {{"--taf", "--json"}, {}},
+      RunCoverage};
   return command;
 }
 

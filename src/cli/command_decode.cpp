@@ -1,29 +1,21 @@
-// aerolume-cli decode: one station file, as the server sends it, into the three
-// fields the program shows for that report.
-#include <fstream>
-#include <iterator>
+// aerolume-cli decode: station files, as the server sends them, into the three
+// fields the program shows for each report; with --lines, one report per line.
 #include <optional>
 #include <sstream>
 
 #include "cli/cli.hpp"
 #include "cli/command.hpp"
+#include "cli/decode_lines.hpp"
 #include "cli/encoding.hpp"
+#include "cli/input.hpp"
 #include "cli/report_json.hpp"
+#include "cli/time_line.hpp"
 #include "retrieval/report_display.hpp"
 #include "retrieval/station_file.hpp"
 
 namespace aerolume::cli {
 
 namespace {
-
-std::optional<std::string> ReadAll(const Arguments& arguments, CommandIo& io) {
-  if (arguments.operands.empty() || arguments.operands.front() == "-") {
-    return std::string(std::istreambuf_iterator<char>(io.in), {});
-  }
-  std::ifstream file(arguments.operands.front(), std::ios::binary);
-  if (!file) return std::nullopt;
-  return std::string(std::istreambuf_iterator<char>(file), {});
-}
 
 bool IsStationCode(std::string_view word) {
   if (word.size() != 4) return false;
@@ -44,27 +36,97 @@ std::string StationFromBody(const std::string& body) {
   return {};
 }
 
-int RunDecode(const Arguments& arguments, CommandIo& io) {
-  if (arguments.operands.size() > 1) {
-    return UsageError(io, DecodeCommand(), "more than one file");
-  }
-  const std::optional<std::string> bytes = ReadAll(arguments, io);
-  if (!bytes) return UsageError(io, DecodeCommand(), "cannot read " + arguments.operands.front());
+bool IsBlank(std::string_view text) {
+  return text.find_first_not_of(" \t\r\n") == std::string_view::npos;
+}
 
-  const std::string text = NormalizeReportText(*bytes);
-  const ReportKind kind = arguments.Has("--taf") ? ReportKind::Taf : ReportKind::Metar;
+// Station files one after another (`cat RJTT.TXT RJBB.TXT`): each time line at the
+// start of a line begins the next file.
+std::vector<std::string_view> SplitStationFiles(std::string_view bytes) {
+  std::vector<std::string_view> files;
+  std::size_t fileStart = 0;
+  for (std::size_t lineStart = 0; lineStart < bytes.size();) {
+    const std::size_t end = std::min(bytes.find('\n', lineStart), bytes.size());
+    std::string_view line = bytes.substr(lineStart, end - lineStart);
+    if (line.ends_with('\r')) line.remove_suffix(1);
+    if (lineStart > fileStart && IsTimeLine(line)) {
+      files.push_back(bytes.substr(fileStart, lineStart - fileStart));
+      fileStart = lineStart;
+    }
+    lineStart = end + 1;
+  }
+  files.push_back(bytes.substr(fileStart));
+  std::erase_if(files, IsBlank);
+  return files;
+}
+
+struct DecodedFile {
+  std::string station;
+  ReportKind kind;
+  ShownReport shown;
+  WindValues wind;
+};
+
+DecodedFile DecodeStationFile(const Arguments& arguments, std::string_view bytes) {
+  const std::string text = NormalizeReportText(bytes);
+  DecodedFile decoded{{}, arguments.Has("--taf") ? ReportKind::Taf : ReportKind::Metar, {}, {}};
   ReportState state;
-  state.m_stationCode = arguments.Value("--station").value_or(StationFromBody(BodyOf(text)));
-  const ShownReport shown = ComposeReport(state, kind, text);
+  state.m_stationCode = arguments.Value("--station") ? UpperCaseCode(*arguments.Value("--station"))
+                                                     : StationFromBody(BodyOf(text));
+  decoded.shown = ComposeReport(state, decoded.kind, text);
+  decoded.station = state.m_stationCode;
+  decoded.wind = state.Wind();
+  return decoded;
+}
 
-  if (arguments.Has("--json")) {
-    PrintJson(io, ReportJson(state.m_stationCode, kind, shown, state.Wind()));
-  } else {
-    PrintText(arguments, io, ReportText(shown));
+// Shown: a file whose issue time could be read, not a status text such as "404".
+bool Shown(const DecodedFile& file, std::string_view bytes) {
+  return !file.shown.error && !IsStatusText(NormalizeReportText(bytes));
+}
+
+int DecodeFiles(const Arguments& arguments, CommandIo& io,
+                const std::vector<std::string_view>& files) {
+  const bool json = arguments.Has("--json");
+  std::string text;
+  bool allShown = true;
+  for (std::string_view bytes : files) {
+    const DecodedFile file = DecodeStationFile(arguments, bytes);
+    allShown = allShown && Shown(file, bytes);
+    const nlohmann::json object = ReportJson(file.station, file.kind, file.shown, file.wind);
+    if (json && files.size() == 1) PrintJson(io, object);
+    if (json && files.size() > 1) PrintJsonLine(io, object);
+    if (json) continue;
+    if (!text.empty()) text += '\n';
+    text += ReportText(file.shown);
     // The message quotes the file's time line, which may hold any byte.
-    if (shown.error) io.err << ReplaceControlCharacters(*shown.error) << '\n';
+    if (file.shown.error) io.err << ReplaceControlCharacters(*file.shown.error) << '\n';
   }
-  return shown.error ? kExitFailed : kExitOk;
+  if (!json) PrintText(arguments, io, text);
+  return allShown ? kExitOk : kExitFailed;
+}
+
+int RunDecode(const Arguments& arguments, CommandIo& io) {
+  if (arguments.Has("--lines")) return RunDecodeLines(arguments, io);
+  if (arguments.Value("--time-line")) {
+    return UsageError(io, DecodeCommand(), "--time-line goes with --lines");
+  }
+  if (arguments.operands.size() > 1) {
+    return UsageError(io, DecodeCommand(), "more than one file (--lines reads several)");
+  }
+  InputStream input(arguments.operands.empty() ? "-" : arguments.operands.front(), io.in);
+  if (!input.Error().empty()) return UsageError(io, DecodeCommand(), input.Error());
+  const InputText read = ReadWhole(input);
+  if (!input.Error().empty()) return UsageError(io, DecodeCommand(), input.Error());
+  if (read.tooLarge) {
+    io.err << "aerolume-cli decode: " << TooLargeMessage(input) << '\n';
+    return kExitFailed;
+  }
+  const std::vector<std::string_view> files = SplitStationFiles(read.bytes);
+  if (files.empty()) {
+    io.err << "aerolume-cli decode: no report in the input\n";
+    return kExitFailed;
+  }
+  return DecodeFiles(arguments, io, files);
 }
 
 }  // namespace
@@ -72,8 +134,23 @@ int RunDecode(const Arguments& arguments, CommandIo& io) {
 const Command& DecodeCommand() {
   static const Command command{
       "decode",
-      "decode [--station CODE] [--taf] [--json] [--encoding utf-8|cp932] [FILE]",
-      {{"--taf", "--json"}, {"--station", "--encoding"}},
+      {"decode [--station CODE] [--taf] [--json] [--encoding utf-8|cp932] [FILE]",
+       "decode --lines [--taf] [--time-line \"YYYY/MM/DD HH:MM\"] [--json] "
+       "[--encoding utf-8|cp932] [FILE...]"},
+      "Decodes station files (a UTC time line \"YYYY/MM/DD HH:MM\", then the report) from FILE "
+      "or standard input,\nseveral one after another included; with --lines, one report per "
+      "line.",
+      {{"--station CODE", "the station whose groups follow its code (default: the report's)"},
+       {"--taf", "read the reports as TAFs (with --lines, a line starting with TAF is one)"},
+       {"--lines", "one report per line: [SOURCE<TAB>][\"YYYY/MM/DD HH:MM \"]REPORT"},
+       {"--time-line \"YYYY/MM/DD HH:MM\"",
+        "with --lines, the UTC issue time of lines without one (default: the report's "
+        "DDHHMMZ in the latest month not in the future)"},
+       {"--json",
+        "print JSON instead of text (with --lines or several files, one object per "
+        "line)"},
+       kEncodingHelp},
+      {{"--taf", "--json", "--lines"}, {"--station", "--encoding", "--time-line"}},
       RunDecode};
   return command;
 }

@@ -12,6 +12,7 @@
 #include "cli/report_json.hpp"
 #include "retrieval/report_download.hpp"
 #include "retrieval/report_session.hpp"
+#include "retrieval/station_file.hpp"
 
 namespace aerolume::cli {
 
@@ -133,35 +134,76 @@ nlohmann::json FetchJson(const std::string& station, const FetchRecorder& record
           {"wind", recorder.Wind() ? WindJson(*recorder.Wind()) : nlohmann::json()}};
 }
 
-int RunFetch(const Arguments& arguments, CommandIo& io) {
-  if (arguments.operands.size() != 1) return UsageError(io, FetchCommand(), "give one STATION");
-  const std::string station = arguments.operands.front();
-  if (!IsCatalogueStation(station)) return UsageError(io, FetchCommand(), "unknown station");
-  const std::string server = arguments.Value("--server").value_or(std::string(kDefaultServerBase));
-  if (!IsServerBaseUrl(server)) {
-    return UsageError(io, FetchCommand(), "--server needs an http:// or https:// URL");
-  }
+// Both reports were shown: downloaded, neither a status text such as "NOT FOUND"
+// nor a file whose issue time cannot be read.
+bool BothReportsShown(const FetchRecorder& recorder) {
+  const auto shown = [](const std::string& text) {
+    return !IsStatusText(text) && FormatIssueTime(TimeLineOf(text)).has_value();
+  };
+  return recorder.Downloaded() && shown(recorder.MetarText()) && shown(recorder.TafText());
+}
 
+// One station's cycle, printed as one block (or one JSON object); true when both
+// of its reports were shown.
+bool FetchStation(const Arguments& arguments, CommandIo& io, const std::string& station,
+                  bool several) {
+  const std::string server = arguments.Value("--server").value_or(std::string(kDefaultServerBase));
   FetchRecorder recorder(io, arguments.Value("--encoding") == "cp932", server);
   InlineFetchRunner runner;
   ReportSession session(recorder, recorder, runner);
   session.Select(station);
 
   if (arguments.Has("--json")) {
-    PrintJson(io, FetchJson(station, recorder));
+    if (several) {
+      PrintJsonLine(io, FetchJson(station, recorder));
+    } else {
+      PrintJson(io, FetchJson(station, recorder));
+    }
   } else {
-    PrintText(arguments, io, FetchText(recorder));
+    PrintText(arguments, io,
+              several ? "station: " + station + '\n' + FetchText(recorder) : FetchText(recorder));
   }
-  return recorder.Downloaded() ? kExitOk : kExitFailed;
+  return BothReportsShown(recorder);
+}
+
+int RunFetch(const Arguments& arguments, CommandIo& io) {
+  if (arguments.operands.empty()) return UsageError(io, FetchCommand(), "give a STATION");
+  std::vector<std::string> stations;
+  for (const std::string& operand : arguments.operands) {
+    stations.push_back(UpperCaseCode(operand));
+    if (!IsCatalogueStation(stations.back())) {
+      return UsageError(io, FetchCommand(), "unknown station " + operand);
+    }
+  }
+  const std::string server = arguments.Value("--server").value_or(std::string(kDefaultServerBase));
+  if (!IsServerBaseUrl(server)) {
+    return UsageError(io, FetchCommand(), "--server needs an http:// or https:// URL");
+  }
+  const bool several = stations.size() > 1;
+  bool allShown = true;
+  for (std::size_t i = 0; i < stations.size(); ++i) {
+    // Text blocks are set apart by an empty line.
+    if (several && i > 0 && !arguments.Has("--json")) PrintText(arguments, io, "\n");
+    allShown = FetchStation(arguments, io, stations[i], several) && allShown;
+  }
+  return allShown ? kExitOk : kExitFailed;
 }
 
 }  // namespace
 
 const Command& FetchCommand() {
-  static const Command command{"fetch",
-                               "fetch [--server URL] [--json] [--encoding utf-8|cp932] STATION",
-                               {{"--json"}, {"--server", "--encoding"}},
-                               RunFetch};
+  static const Command command{
+      "fetch",
+      {"fetch [--server URL] [--json] [--encoding utf-8|cp932] STATION..."},
+      "Downloads each station's METAR and TAF, as the program does when the station is chosen,\n"
+      "and prints both reports decoded, then the wind. Codes are read without regard to case.",
+      {{"--server URL",
+        "the weather server's base URL (default: "
+        "https://tgftp.nws.noaa.gov/data)"},
+       {"--json", "print JSON instead of text (several stations: one object per line)"},
+       kEncodingHelp},
+      {{"--json"}, {"--server", "--encoding"}},
+      RunFetch};
   return command;
 }
 

@@ -1,10 +1,10 @@
 // aerolume-cli groups: the decoder on a group list given word by word.
 #include <chrono>
-#include <cstdio>
 
 #include "cli/cli.hpp"
 #include "cli/command.hpp"
 #include "cli/report_json.hpp"
+#include "cli/time_line.hpp"
 #include "decoder/decode_report.hpp"
 
 namespace aerolume::cli {
@@ -12,22 +12,18 @@ namespace aerolume::cli {
 namespace {
 
 std::string CurrentUtcTimeLine() {
-  using namespace std::chrono;
-  const sys_seconds now = floor<seconds>(system_clock::now());
-  const sys_days date = floor<days>(now);
-  const year_month_day ymd{date};
-  const hh_mm_ss clock{now - date};
-  char buffer[32];
-  std::snprintf(buffer, sizeof buffer, "%04d/%02u/%02u %02d:%02d", static_cast<int>(ymd.year()),
-                static_cast<unsigned>(ymd.month()), static_cast<unsigned>(ymd.day()),
-                static_cast<int>(clock.hours().count()), static_cast<int>(clock.minutes().count()));
-  return buffer;
+  return TimeLineOf(std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now()));
 }
 
 int RunGroups(const Arguments& arguments, CommandIo& io) {
+  if (arguments.operands.empty()) return UsageError(io, GroupsCommand(), "give at least one GROUP");
+  const std::optional<std::string> timeLine = arguments.Value("--time-line");
+  if (timeLine && !IsTimeLine(*timeLine)) {
+    return UsageError(io, GroupsCommand(), "--time-line needs \"YYYY/MM/DD HH:MM\"");
+  }
   const bool isMetar = !arguments.Has("--taf");
   ReportState state;
-  state.m_timeLine = arguments.Value("--time-line").value_or(CurrentUtcTimeLine());
+  state.m_timeLine = timeLine.value_or(CurrentUtcTimeLine());
   const GroupList groups(arguments.operands.begin(), arguments.operands.end());
   const std::vector<std::string> lines = DecodeReportLines(state, isMetar, groups);
   const std::string decoded = JoinDecodedLines(lines);
@@ -48,8 +44,16 @@ int RunGroups(const Arguments& arguments, CommandIo& io) {
 const Command& GroupsCommand() {
   static const Command command{
       "groups",
-      "groups [--taf] [--time-line \"YYYY/MM/DD HH:MM\"] [--json] [--encoding utf-8|cp932] "
-      "[--] GROUP...",
+      {"groups [--taf] [--time-line \"YYYY/MM/DD HH:MM\"] [--json] [--encoding utf-8|cp932] "
+       "[--] GROUP..."},
+      "Decodes report groups given as words, one Japanese line per group.",
+      {{"--taf", "read the groups as a TAF's (a METAR's by default)"},
+       {"--time-line \"YYYY/MM/DD HH:MM\"",
+        "the UTC issue time TAF times are read against "
+        "(default: now)"},
+       kJsonHelp,
+       kEncodingHelp,
+       {"--", "every word after it is a group, even one starting with a dash"}},
       {{"--taf", "--json"}, {"--time-line", "--encoding"}},
       RunGroups};
   return command;

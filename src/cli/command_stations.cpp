@@ -34,7 +34,9 @@ int RunStations(const Arguments& arguments, CommandIo& io) {
 
 const Command& StationsCommand() {
   static const Command command{"stations",
-                               "stations [--json] [--encoding utf-8|cp932]",
+                               {"stations [--json] [--encoding utf-8|cp932]"},
+                               "Lists the 104 stations: code and Japanese name.",
+                               {kJsonHelp, kEncodingHelp},
                                {{"--json"}, {"--encoding"}},
                                RunStations};
   return command;

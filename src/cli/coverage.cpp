@@ -72,6 +72,7 @@ std::optional<ReportLine> ParseReportLine(std::string_view line, bool allTaf) {
   while (code < words.size() && IsReportWord(words[code])) ++code;
   if (code < words.size()) parsed.stationCode = std::string(words[code]);
   const std::string_view dayTime = code + 1 < words.size() ? words[code + 1] : "";
+  parsed.dayTime = std::string(dayTime);
   parsed.timeLine = YearMonthOfSource(source) + "/" + DayAndTimeOf(dayTime);
   const std::size_t codeAt = report.find(parsed.stationCode);
   parsed.body = codeAt == std::string::npos ? report : report.substr(codeAt);

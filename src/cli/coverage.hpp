@@ -16,6 +16,7 @@ struct ReportLine {
   std::string timeLine;     // "YYYY/MM/DD HH:MM" (UTC) for the report's own times
   std::string stationCode;  // the first word after METAR, SPECI, TAF, AMD or COR
   std::string body;         // the report from its station code on
+  std::string dayTime;      // the word after the station code, normally DDHHMMZ
   bool isTaf = false;
 };
 

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 #include "../cli_runner.hpp"
 #include "loopback_servers.hpp"
 
@@ -81,7 +83,7 @@ TEST(FetchCommandTest, JsonCarriesTheDecodeObjects) {
 TEST(FetchCommandTest, MissingMetarShowsNotFoundAndTheTaf) {
   HttpTestServer server(StaticFiles(false));
   const auto run = Fetch(server.Url("/pub/data"), {"--json"});
-  ASSERT_EQ(run.exitCode, 0) << run.err;
+  ASSERT_EQ(run.exitCode, 1) << "a report not shown";
   const nlohmann::json fetched = run.Json();
   EXPECT_EQ(fetched["metar"]["time"], "NOT FOUND");
   EXPECT_EQ(fetched["metar"]["raw"], "");
@@ -128,8 +130,7 @@ TEST(FetchCommandTest, UsageErrors) {
   const std::vector<std::vector<std::string>> cases = {
       {"fetch"},
       {"fetch", "RJXX"},
-      {"fetch", "rjtt"},
-      {"fetch", "RJTT", "RJAA"},
+      {"fetch", "RJTT", "RJXX"},
       {"fetch", "--server", "ftp://127.0.0.1/pub/data", "RJTT"},
       {"fetch", "--server"},
   };
@@ -139,7 +140,7 @@ TEST(FetchCommandTest, UsageErrors) {
     EXPECT_EQ(run.out, "") << words.back();
   }
   EXPECT_TRUE(
-      RunCliWords({"fetch", "RJXX"}).err.starts_with("aerolume-cli fetch: unknown station\n"));
+      RunCliWords({"fetch", "RJXX"}).err.starts_with("aerolume-cli fetch: unknown station RJXX\n"));
 }
 
 // A report is text from a stranger: no byte of it may steer the terminal.
@@ -156,6 +157,34 @@ TEST(FetchCommandTest, ControlCharactersOfAReportNeverReachTheTerminal) {
       << run.out;
   EXPECT_NE(Fetch(server.Url("/pub/data"), {"--json"}).out.find("34005KT\\u001b[2J"),
             std::string::npos);
+}
+
+// RJTT's files, served under any station's name with the code put in.
+void AnyStation(httplib::Server& routes) {
+  routes.Get(R"(/pub/data/(observations/metar|forecasts/taf)/stations/([A-Z]{4})\.TXT)",
+             [](const httplib::Request& request, httplib::Response& response) {
+               std::string file = request.matches[1] == "forecasts/taf" ? kTafFile : kMetarFile;
+               file.replace(file.find("RJTT"), 4, request.matches[2].str());
+               response.set_content(file, "text/plain");
+             });
+}
+
+TEST(FetchCommandTest, SeveralStationsInAnyCaseGiveABlockOrAJsonLineEach) {
+  HttpTestServer server(AnyStation);
+  const auto text = Fetch(server.Url("/pub/data"), {"rjaa"});  // and RJTT, which Fetch adds
+  ASSERT_EQ(text.exitCode, 0) << text.err;
+  EXPECT_TRUE(text.out.starts_with("station: RJAA\nMETAR\ntime: 2012/05/06 21:00\nraw: RJAA "))
+      << text.out;
+  EXPECT_NE(text.out.find("wind: 340 5 300 20\n\nstation: RJTT\nMETAR\n"), std::string::npos)
+      << text.out;
+
+  const auto json = Fetch(server.Url("/pub/data"), {"--json", "rjaa"});
+  std::istringstream lines(json.out);
+  std::vector<std::string> stations;
+  for (std::string line; std::getline(lines, line);) {
+    stations.push_back(nlohmann::json::parse(line)["metar"]["station"]);
+  }
+  EXPECT_EQ(stations, (std::vector<std::string>{"RJAA", "RJTT"}));
 }
 
 }  // namespace
