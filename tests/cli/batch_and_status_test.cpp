@@ -66,6 +66,13 @@ INSTANTIATE_TEST_SUITE_P(
                    std::string(1024 * 1024 + 1, 'A'),
                    1,
                    "standard input: larger than 1 MiB"},
+        StatusCase{
+            "decode_dev_zero", {"decode", "/dev/zero"}, "", 1, "/dev/zero: larger than 1 MiB"},
+        StatusCase{"lines_dev_zero",
+                   {"decode", "--lines", "/dev/zero"},
+                   "",
+                   1,
+                   "/dev/zero: line 1 is longer than 1 MiB"},
         StatusCase{"decode_missing_file",
                    {"decode", "/nonexistent/RJTT.TXT"},
                    "",
