@@ -25,6 +25,8 @@ RunwayRecord ReadRunway(const CsvTable& table, std::size_t row) {
   runway.widthFt = table.Number(row, "width_ft");
   runway.le = EndPoint(table, row, "le_lat", "le_lon");
   runway.he = EndPoint(table, row, "he_lat", "he_lon");
+  runway.leHeadingTrue = table.Number(row, "le_heading_true");
+  runway.heHeadingTrue = table.Number(row, "he_heading_true");
   return runway;
 }
 

@@ -19,6 +19,8 @@ struct RunwayRecord {
   std::optional<double> widthFt;
   std::optional<GeoPoint> le;  // end coordinates; some rows have none
   std::optional<GeoPoint> he;
+  std::optional<double> leHeadingTrue;  // degrees, as the data gives them; some contradict
+  std::optional<double> heHeadingTrue;  // the end coordinates, so these come second
 
   bool HasEnds() const { return le.has_value() && he.has_value(); }
 };

@@ -20,13 +20,13 @@
 #include <vector>
 
 #include "airfield_data.hpp"
-#include "app/station_catalogue.hpp"
 #include "bmp_file.hpp"
 #include "compass_pictures.hpp"
 #include "contact_sheet.hpp"
 #include "diagram_layout.hpp"
 #include "diagram_painter.hpp"
 #include "picture_font.hpp"
+#include "stations/station_catalogue.hpp"
 
 namespace aerolume {
 

@@ -15,9 +15,9 @@
 #include "app/app_font.hpp"
 #include "app/app_icon.hpp"
 #include "app/dialog_template.hpp"
-#include "app/station_catalogue.hpp"
 #include "app/station_combo_box.hpp"
 #include "retrieval/station_status.hpp"
+#include "stations/station_catalogue.hpp"
 #include "wind/message_sink.hpp"
 #include "wind/wind_wnd.hpp"
 

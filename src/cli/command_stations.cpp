@@ -1,9 +1,9 @@
 // aerolume-cli stations: the catalogue, one entry per line.
 #include <string>
 
-#include "app/station_catalogue.hpp"
 #include "cli/cli.hpp"
 #include "cli/command.hpp"
+#include "stations/station_catalogue.hpp"
 
 namespace aerolume::cli {
 

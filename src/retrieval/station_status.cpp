@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <string_view>
 
-#include "app/station_catalogue.hpp"
+#include "stations/station_catalogue.hpp"
 
 namespace aerolume {
 

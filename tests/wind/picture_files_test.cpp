@@ -17,7 +17,7 @@
 #include <string>
 #include <vector>
 
-#include "app/station_catalogue.hpp"
+#include "stations/station_catalogue.hpp"
 
 namespace aerolume {
 namespace {

@@ -12,7 +12,7 @@
 #include <utility>
 #include <vector>
 
-#include "app/station_catalogue.hpp"
+#include "stations/station_catalogue.hpp"
 #include "wind/message_sink.hpp"
 
 namespace aerolume {

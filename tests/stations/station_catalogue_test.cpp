@@ -1,4 +1,4 @@
-#include "app/station_catalogue.hpp"
+#include "stations/station_catalogue.hpp"
 
 #include <gtest/gtest.h>
 
