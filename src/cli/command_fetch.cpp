@@ -1,5 +1,5 @@
-// aerolume-cli fetch: one selection cycle for a station, as the desktop program
-// runs it when the station is chosen, shown on the terminal.
+// aerolume-cli fetch: one selection cycle for a station, as the desktop program runs
+// it when the station is chosen, shown on the terminal.
 #include <map>
 #include <optional>
 #include <ostream>
@@ -18,21 +18,18 @@ namespace aerolume::cli {
 
 namespace {
 
-// The terminal as the session's view, and the network as its source: messages
-// go to standard error at once; fields, wind and the downloaded texts are kept
-// for the output at the end. A report counts as shown when the cycle set its
-// time field after the download.
+// The terminal as the session's view, and the network as its source: messages go
+// to standard error at once; fields, wind and the downloaded texts are kept for the
+// output at the end. A report counts as shown when the cycle set its time field
+// after the download.
 class FetchRecorder : public ReportView, public ReportSource {
-public:
-  FetchRecorder(CommandIo &io, bool cp932, std::string serverBase)
-      : m_io(io), m_cp932(cp932) {
+ public:
+  FetchRecorder(CommandIo& io, bool cp932, std::string serverBase) : m_io(io), m_cp932(cp932) {
     m_network.SetServerBase(std::move(serverBase));
   }
 
-  DownloadResult DownloadReports(const std::string &stationCode,
-                                 std::stop_token stop) override {
-    DownloadResult result =
-        m_network.DownloadReports(stationCode, std::move(stop));
+  DownloadResult DownloadReports(const std::string& stationCode, std::stop_token stop) override {
+    DownloadResult result = m_network.DownloadReports(stationCode, std::move(stop));
     m_downloaded = result.Succeeded();
     m_metarText = result.metarText;
     m_tafText = result.tafText;
@@ -40,38 +37,33 @@ public:
     return result;
   }
 
-  void SetField(ReportField field, const std::string &text) override {
+  void SetField(ReportField field, const std::string& text) override {
     m_fields[field] = text;
-    if (m_downloaded)
-      m_shownFields.insert(field);
+    if (m_downloaded) m_shownFields.insert(field);
   }
-  // The terminal gets every line of a message; the JSON keeps its first line,
-  // and the rest of a download failure goes to "details".
-  void ShowMessage(const std::string &text, MessageIcon) override {
+  // The terminal gets every line of a message; the JSON keeps its first line, and
+  // the rest of a download failure goes to "details".
+  void ShowMessage(const std::string& text, MessageIcon) override {
     m_messages.push_back(text.substr(0, text.find('\n')));
     const std::string shown = ReplaceControlCharacters(text);
     m_io.err << (m_cp932 ? ToCp932(shown) : shown) << '\n' << std::flush;
   }
-  void ShowWind(const std::string &, const WindValues &wind) override {
-    m_wind = wind;
-  }
+  void ShowWind(const std::string&, const WindValues& wind) override { m_wind = wind; }
 
   bool Downloaded() const { return m_downloaded; }
-  bool Shown(ReportField timeField) const {
-    return m_shownFields.count(timeField) != 0;
-  }
+  bool Shown(ReportField timeField) const { return m_shownFields.count(timeField) != 0; }
   std::string Field(ReportField field) const {
     const auto found = m_fields.find(field);
     return found == m_fields.end() ? std::string() : found->second;
   }
-  const std::string &MetarText() const { return m_metarText; }
-  const std::string &TafText() const { return m_tafText; }
-  const std::vector<std::string> &Messages() const { return m_messages; }
-  const std::vector<DownloadFailure> &Failures() const { return m_failures; }
-  const std::optional<WindValues> &Wind() const { return m_wind; }
+  const std::string& MetarText() const { return m_metarText; }
+  const std::string& TafText() const { return m_tafText; }
+  const std::vector<std::string>& Messages() const { return m_messages; }
+  const std::vector<DownloadFailure>& Failures() const { return m_failures; }
+  const std::optional<WindValues>& Wind() const { return m_wind; }
 
-private:
-  CommandIo &m_io;
+ private:
+  CommandIo& m_io;
   bool m_cp932;
   CurlReportSource m_network;
   bool m_downloaded = false;
@@ -84,96 +76,80 @@ private:
   std::optional<WindValues> m_wind;
 };
 
-std::string WindLine(const WindValues &wind) {
-  return "wind: " + std::to_string(wind.m_windDirection) + ' ' +
-         std::to_string(wind.m_windSpeed) + ' ' +
-         std::to_string(wind.m_windVarFrom) + ' ' +
-         std::to_string(wind.m_windVarTo) + '\n';
+std::string WindLine(const WindValues& wind) {
+  return "wind: " + std::to_string(wind.m_windDirection) + ' ' + std::to_string(wind.m_windSpeed) +
+         ' ' + std::to_string(wind.m_windVarFrom) + ' ' + std::to_string(wind.m_windVarTo) + '\n';
 }
 
-// Sections are set apart by one blank line, whether or not a report ends in
-// one.
-void AppendSection(std::string &text, const std::string &section) {
-  if (!text.empty() && !text.ends_with("\n\n"))
-    text += '\n';
+// Sections are set apart by one blank line, whether or not a report ends in one.
+void AppendSection(std::string& text, const std::string& section) {
+  if (!text.empty() && !text.ends_with("\n\n")) text += '\n';
   text += section;
 }
 
-std::string FetchText(const FetchRecorder &recorder) {
+std::string FetchText(const std::string& station, const FetchRecorder& recorder) {
   std::string text;
-  const auto appendReport = [&](const char *heading, ReportField time,
-                                ReportField raw, ReportField decoded) {
-    if (!recorder.Shown(time))
-      return;
+  const auto appendReport = [&](const char* heading, ReportField time, ReportField raw,
+                                ReportField decoded) {
+    if (!recorder.Shown(time)) return;
     ShownReport shown;
     shown.time = recorder.Field(time);
     shown.raw = recorder.Field(raw);
     shown.decoded = recorder.Field(decoded);
     AppendSection(text, std::string(heading) + '\n' + ReportText(shown));
   };
-  appendReport("METAR", ReportField::MetarTime, ReportField::MetarRaw,
-               ReportField::MetarDecoded);
-  appendReport("TAF", ReportField::TafTime, ReportField::TafRaw,
-               ReportField::TafDecoded);
-  if (recorder.Wind())
-    AppendSection(text, WindLine(*recorder.Wind()));
+  appendReport("METAR", ReportField::MetarTime, ReportField::MetarRaw, ReportField::MetarDecoded);
+  appendReport("TAF", ReportField::TafTime, ReportField::TafRaw, ReportField::TafDecoded);
+  if (recorder.Wind()) {
+    AppendSection(text, WindLine(*recorder.Wind()) + RunwaysText(station, *recorder.Wind()));
+  }
   return text;
 }
 
-nlohmann::json FailureDetails(const std::vector<DownloadFailure> &failures) {
+nlohmann::json FailureDetails(const std::vector<DownloadFailure>& failures) {
   nlohmann::json details = nlohmann::json::array();
-  for (const DownloadFailure &failure : failures) {
-    details.push_back(
-        {{"report", failure.report == ReportKind::Metar ? "metar" : "taf"},
-         {"url", failure.url},
-         {"cause", failure.cause},
-         {"curl", failure.curlText}});
+  for (const DownloadFailure& failure : failures) {
+    details.push_back({{"report", failure.report == ReportKind::Metar ? "metar" : "taf"},
+                       {"url", failure.url},
+                       {"cause", failure.cause},
+                       {"curl", failure.curlText}});
   }
   return details;
 }
 
 // The report objects are those of decode --json for the same downloaded texts.
-nlohmann::json FetchJson(const std::string &station,
-                         const FetchRecorder &recorder) {
+nlohmann::json FetchJson(const std::string& station, const FetchRecorder& recorder) {
   ReportState state;
   state.m_stationCode = station;
-  const ShownReport metar =
-      ComposeReport(state, ReportKind::Metar, recorder.MetarText());
+  const ShownReport metar = ComposeReport(state, ReportKind::Metar, recorder.MetarText());
   const WindValues metarWind = state.Wind();
-  const ShownReport taf =
-      ComposeReport(state, ReportKind::Taf, recorder.TafText());
-  const auto reportJson = [&](ReportField time, ReportKind kind,
-                              const ShownReport &shown) {
-    return recorder.Shown(time) ? ReportJson(station, kind, shown, metarWind)
-                                : nlohmann::json();
+  const ShownReport taf = ComposeReport(state, ReportKind::Taf, recorder.TafText());
+  const auto reportJson = [&](ReportField time, ReportKind kind, const ShownReport& shown) {
+    return recorder.Shown(time) ? ReportJson(station, kind, shown, metarWind) : nlohmann::json();
   };
-  return {
-      {"station", station},
-      {"ok", recorder.Downloaded()},
-      {"messages", recorder.Messages()},
-      {"details", FailureDetails(recorder.Failures())},
-      {"metar", reportJson(ReportField::MetarTime, ReportKind::Metar, metar)},
-      {"taf", reportJson(ReportField::TafTime, ReportKind::Taf, taf)},
-      {"wind",
-       recorder.Wind() ? WindJson(*recorder.Wind()) : nlohmann::json()}};
+  return {{"station", station},
+          {"ok", recorder.Downloaded()},
+          {"messages", recorder.Messages()},
+          {"details", FailureDetails(recorder.Failures())},
+          {"metar", reportJson(ReportField::MetarTime, ReportKind::Metar, metar)},
+          {"taf", reportJson(ReportField::TafTime, ReportKind::Taf, taf)},
+          {"wind", recorder.Wind() ? WindJson(*recorder.Wind()) : nlohmann::json()}};
 }
 
-// Both reports were shown: downloaded, neither a status text such as "NOT
-// FOUND" nor a file whose issue time cannot be read.
-bool BothReportsShown(const FetchRecorder &recorder) {
-  const auto shown = [](const std::string &text) {
+// Both reports were shown: downloaded, neither a status text such as "NOT FOUND"
+// nor a file whose issue time cannot be read.
+bool BothReportsShown(const FetchRecorder& recorder) {
+  const auto shown = [](const std::string& text) {
     return !IsStatusText(text) && FormatIssueTime(TimeLineOf(text)).has_value();
   };
-  return recorder.Downloaded() && shown(recorder.MetarText()) &&
-         shown(recorder.TafText());
+  return recorder.Downloaded() && shown(recorder.MetarText()) && shown(recorder.TafText());
 }
 
-// One station's cycle, printed as one block (or one JSON object); true when
-// both of its reports were shown.
-bool FetchStation(const Arguments &arguments, CommandIo &io,
-                  const std::string &station, bool several) {
-  const std::string server =
-      arguments.Value("--server").value_or(std::string(kDefaultServerBase));
+// One station's cycle, printed as one block (or one JSON object); true when both
+// of its reports were shown.
+bool FetchStation(const Arguments& arguments, CommandIo& io, const std::string& station,
+                  bool several) {
+  const std::string server = arguments.Value("--server").value_or(std::string(kDefaultServerBase));
   FetchRecorder recorder(io, arguments.Value("--encoding") == "cp932", server);
   InlineFetchRunner runner;
   ReportSession session(recorder, recorder, runner);
@@ -187,57 +163,51 @@ bool FetchStation(const Arguments &arguments, CommandIo &io,
     }
   } else {
     PrintText(arguments, io,
-              several ? "station: " + station + '\n' + FetchText(recorder)
-                      : FetchText(recorder));
+              several ? "station: " + station + '\n' + FetchText(station, recorder)
+                      : FetchText(station, recorder));
   }
   return BothReportsShown(recorder);
 }
 
-int RunFetch(const Arguments &arguments, CommandIo &io) {
-  if (arguments.operands.empty())
-    return UsageError(io, FetchCommand(), "give a STATION");
+int RunFetch(const Arguments& arguments, CommandIo& io) {
+  if (arguments.operands.empty()) return UsageError(io, FetchCommand(), "give a STATION");
   std::vector<std::string> stations;
-  for (const std::string &operand : arguments.operands) {
+  for (const std::string& operand : arguments.operands) {
     stations.push_back(UpperCaseCode(operand));
     if (!IsCatalogueStation(stations.back())) {
       return UsageError(io, FetchCommand(), "unknown station " + operand);
     }
   }
-  const std::string server =
-      arguments.Value("--server").value_or(std::string(kDefaultServerBase));
+  const std::string server = arguments.Value("--server").value_or(std::string(kDefaultServerBase));
   if (!IsServerBaseUrl(server)) {
-    return UsageError(io, FetchCommand(),
-                      "--server needs an http:// or https:// URL");
+    return UsageError(io, FetchCommand(), "--server needs an http:// or https:// URL");
   }
   const bool several = stations.size() > 1;
   bool allShown = true;
   for (std::size_t i = 0; i < stations.size(); ++i) {
     // Text blocks are set apart by an empty line.
-    if (several && i > 0 && !arguments.Has("--json"))
-      PrintText(arguments, io, "\n");
+    if (several && i > 0 && !arguments.Has("--json")) PrintText(arguments, io, "\n");
     allShown = FetchStation(arguments, io, stations[i], several) && allShown;
   }
   return allShown ? kExitOk : kExitFailed;
 }
 
-} // namespace
+}  // namespace
 
-const Command &FetchCommand() {
+const Command& FetchCommand() {
   static const Command command{
       "fetch",
       {"fetch [--server URL] [--json] [--encoding utf-8|cp932] STATION..."},
-      "Downloads each station's METAR and TAF, as the program does when the "
-      "station is chosen,\n"
-      "and prints both reports decoded, then the wind. Codes are read without "
-      "regard to case.",
-      {{"--server URL", "the weather server's base URL (default: "
-                        "https://tgftp.nws.noaa.gov/data)"},
-       {"--json",
-        "print JSON instead of text (several stations: one object per line)"},
+      "Downloads each station's METAR and TAF, as the program does when the station is chosen,\n"
+      "and prints both reports decoded, then the wind. Codes are read without regard to case.",
+      {{"--server URL",
+        "the weather server's base URL (default: "
+        "https://tgftp.nws.noaa.gov/data)"},
+       {"--json", "print JSON instead of text (several stations: one object per line)"},
        kEncodingHelp},
       {{"--json"}, {"--server", "--encoding"}},
       RunFetch};
   return command;
 }
 
-} // namespace aerolume::cli
+}  // namespace aerolume::cli

@@ -12,6 +12,8 @@ struct WindValues {
   int m_windSpeed = -1;      // knots
   int m_windVarFrom = -1;    // first bound of a dddVddd sector, degrees
   int m_windVarTo = -1;      // second bound, degrees
+  int m_windGust = -1;       // knots of a dddffGggKT gust
+  bool m_windCalm = false;   // 00000KT: a wind group that reports no wind
 
   bool operator==(const WindValues&) const = default;
 };
@@ -26,9 +28,16 @@ struct ReportState {
   int m_windSpeed = -1;
   int m_windVarFrom = -1;
   int m_windVarTo = -1;
+  int m_windGust = -1;
+  bool m_windCalm = false;
 
-  WindValues Wind() const { return {m_windDirection, m_windSpeed, m_windVarFrom, m_windVarTo}; }
-  void ClearWind() { m_windDirection = m_windSpeed = m_windVarFrom = m_windVarTo = -1; }
+  WindValues Wind() const {
+    return {m_windDirection, m_windSpeed, m_windVarFrom, m_windVarTo, m_windGust, m_windCalm};
+  }
+  void ClearWind() {
+    m_windDirection = m_windSpeed = m_windVarFrom = m_windVarTo = m_windGust = -1;
+    m_windCalm = false;
+  }
 };
 
 }  // namespace aerolume

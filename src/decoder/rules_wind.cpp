@@ -44,6 +44,13 @@ bool IsWindShape(std::string_view g, bool variable) {
   }
 }
 
+// The gust's knots of dddffGggKT or dddffGPggKT; -1 without one.
+int GustSpeed(std::string_view g) {
+  if (Mid(g, 5, 2) == "GP") return ToInt(Mid(g, 7, 2));
+  if (Mid(g, 5, 1) == "G") return ToInt(Mid(g, 6, 2));
+  return -1;
+}
+
 std::string GustText(std::string_view g) {
   if (Mid(g, 5, 2) == "GP") return " 最大" + FormatInt(ToInt(Mid(g, 7, 2))) + "KT以上";
   if (Mid(g, 5, 1) == "G") return " 最大" + FormatInt(ToInt(Mid(g, 6, 2))) + "KT";
@@ -58,6 +65,7 @@ bool TestCalm(const DecodeContext& c) {
 
 void ApplyCalm(DecodeContext& c) {
   c.stepText = "無風";
+  if (c.MayWriteWind()) c.state.m_windCalm = true;
 }
 
 bool TestWind(const DecodeContext& c) {
@@ -82,7 +90,11 @@ void ApplyWind(DecodeContext& c) {
   }
   const int speed = ToInt(Mid(g, 3, 2));
   text += FormatInt(speed) + "KT";
-  if (mayWrite) c.state.m_windSpeed = speed;
+  if (mayWrite) {
+    c.state.m_windSpeed = speed;
+    c.state.m_windGust = GustSpeed(g);
+    c.state.m_windCalm = false;
+  }
   text += GustText(g);
   c.stepText = text + "の風";
 }

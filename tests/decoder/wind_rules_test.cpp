@@ -95,5 +95,34 @@ INSTANTIATE_TEST_SUITE_P(
         DriverCase{
             true, "34005KT 35010KT", {"340方向 5KTの風", "350方向 10KTの風"}, {350, 10, -1, -1}}));
 
+// The gust goes with the other wind values; calm is told apart from no wind group.
+TEST(WindGustTest, MetarKeepsTheGustAndCalm) {
+  struct Case {
+    const char* groups;
+    int gust;
+    bool calm;
+  };
+  const Case cases[] = {
+      {"34012G25KT", 25, false},
+      {"29019G48KT 240V360", 48, false},  // RJBB, tests/data/RJBB-metar-1.TXT
+      {"27015GP49KT", 49, false},
+      {"VRB03G15KT", 15, false},
+      {"34012KT", -1, false},
+      {"00000KT", -1, true},
+      {"34012G25KT RMK 27030G45KT", 25, false},
+  };
+  for (const Case& c : cases) {
+    ReportState state;
+    state.m_timeLine = "2012/05/06 05:00";
+    DecodeReportLines(state, true, SplitWords(c.groups));
+    EXPECT_EQ(state.Wind().m_windGust, c.gust) << c.groups;
+    EXPECT_EQ(state.Wind().m_windCalm, c.calm) << c.groups;
+    ReportState taf;
+    DecodeReportLines(taf, false, SplitWords(c.groups));
+    EXPECT_EQ(taf.Wind(), WindValues{}) << c.groups << ": a TAF keeps no wind";
+  }
+  EXPECT_EQ(DecodeGroupsJson({"34012G25KT"})["wind"]["gust"], 25);
+}
+
 }  // namespace
 }  // namespace aerolume

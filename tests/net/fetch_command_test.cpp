@@ -57,7 +57,13 @@ TEST(FetchCommandTest, PrintsBothReportsAndTheWind) {
   EXPECT_NE(run.out.find("\n\nTAF\ntime: 2012/05/06 14:00\nraw: TAF RJTT 060500Z"),
             std::string::npos)
       << run.out;
-  EXPECT_TRUE(run.out.ends_with("\n\nwind: 340 5 300 20\n")) << run.out;
+  // RJTT's four runways, worst case over 300V020: 34L and 34R tie on the headwind, and
+  // 34R is the longer.
+  EXPECT_NE(run.out.find("\n\nwind: 340 5 300 20\nrunway: RWY"), std::string::npos) << run.out;
+  EXPECT_NE(run.out.find("\nrunway: RWY34R 向かい風3KT 横風4KT(右から) (favoured)\n"),
+            std::string::npos)
+      << run.out;
+  EXPECT_EQ(run.out.find("(favoured)"), run.out.rfind("(favoured)"));
 }
 
 TEST(FetchCommandTest, JsonCarriesTheDecodeObjects) {
@@ -69,8 +75,24 @@ TEST(FetchCommandTest, JsonCarriesTheDecodeObjects) {
   EXPECT_EQ(fetched["ok"], true);
   EXPECT_TRUE(fetched["messages"].empty());
   EXPECT_EQ(fetched["details"], nlohmann::json::array());
-  EXPECT_EQ(fetched["wind"],
-            (nlohmann::json{{"direction", 340}, {"speed", 5}, {"var_from", 300}, {"var_to", 20}}));
+  EXPECT_EQ(
+      fetched["wind"],
+      (nlohmann::json{
+          {"direction", 340}, {"speed", 5}, {"var_from", 300}, {"var_to", 20}, {"gust", -1}}));
+  const nlohmann::json& runways = fetched["metar"]["runways"];
+  ASSERT_EQ(runways.size(), 8u);
+  const auto favoured = std::find_if(runways.begin(), runways.end(),
+                                     [](const nlohmann::json& end) { return end["favoured"]; });
+  ASSERT_NE(favoured, runways.end());
+  EXPECT_EQ(*favoured, (nlohmann::json{{"ident", "34R"},
+                                       {"bearing", (*favoured)["bearing"]},
+                                       {"approximate", false},
+                                       {"headwind", 3},
+                                       {"crosswind", 4},
+                                       {"gust_headwind", nullptr},
+                                       {"gust_crosswind", nullptr},
+                                       {"favoured", true}}));
+  EXPECT_TRUE(fetched["taf"]["runways"].is_null());
 
   const auto decodeJson = [](const std::vector<std::string>& words, const std::string& file) {
     return RunCliWords(words, file).Json();
@@ -175,8 +197,7 @@ TEST(FetchCommandTest, SeveralStationsInAnyCaseGiveABlockOrAJsonLineEach) {
   ASSERT_EQ(text.exitCode, 0) << text.err;
   EXPECT_TRUE(text.out.starts_with("station: RJAA\nMETAR\ntime: 2012/05/06 21:00\nraw: RJAA "))
       << text.out;
-  EXPECT_NE(text.out.find("wind: 340 5 300 20\n\nstation: RJTT\nMETAR\n"), std::string::npos)
-      << text.out;
+  EXPECT_NE(text.out.find("(favoured)\n\nstation: RJTT\nMETAR\n"), std::string::npos) << text.out;
 
   const auto json = Fetch(server.Url("/pub/data"), {"--json", "rjaa"});
   std::istringstream lines(json.out);
