@@ -9,6 +9,10 @@ AEROLUME_TEST_PACKAGES=(
   libgtest-dev libgmock-dev libcpp-httplib-dev
   clang libclang-rt-14-dev
 )
+# Making the Debian package and checking it (scripts/package).
+AEROLUME_PACKAGE_PACKAGES=(
+  dpkg-dev file lintian man-db appstream
+)
 
 # Installs what is missing, quietly; does nothing when everything is there.
 aerolume_install() {
