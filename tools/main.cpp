@@ -4,14 +4,16 @@
 //
 // DIR defaults: ../shared/data beside the repository, and the repository's resources/.
 // Writes diagrams/<CODE>.PNG for every catalogue station, diagrams/projection.csv,
-// bitmaps/COMPASS_135.BMP, bitmaps/ARROW.BMP, icons/aerolume-<size>.png and the
-// resource list aerolume_wind.qrc; with --contact-sheet also the sheet of all diagrams.
+// diagrams/designators.csv, bitmaps/COMPASS_135.BMP, bitmaps/ARROW.BMP,
+// icons/aerolume-<size>.png and the resource list aerolume_wind.qrc; with
+// --contact-sheet also the sheet of all diagrams.
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
 #include <QImageWriter>
 #include <QTextStream>
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <exception>
 #include <map>
@@ -106,6 +108,21 @@ QString ProjectionRow(const std::string& code, const DiagramLayout& layout) {
                            layout.centre.lon, layout.pxPerDegLat, layout.pxPerDegLon);
 }
 
+// One row per designator: the box of its ink, rounded outward to whole pixels, so that
+// the wind window can find the label again in the finished picture.
+QString DesignatorRows(const std::string& code, const DiagramLayout& layout) {
+  QString rows;
+  for (const DesignatorLabel& label : layout.labels) {
+    const int left = static_cast<int>(std::floor(label.box.left()));
+    const int top = static_cast<int>(std::floor(label.box.top()));
+    const int right = static_cast<int>(std::ceil(label.box.right()));
+    const int bottom = static_cast<int>(std::ceil(label.box.bottom()));
+    rows += QString::asprintf("%s,%s,%d,%d,%d,%d\n", code.c_str(), label.text.c_str(), left, top,
+                              right - left, bottom - top);
+  }
+  return rows;
+}
+
 void DrawDiagrams(const Options& options, const std::vector<std::string>& codes) {
   const std::vector<AirfieldRecord> airfields = LoadAirfields(options.dataDir.toStdString());
   QDir(options.outDir).mkpath("diagrams");
@@ -113,14 +130,20 @@ void DrawDiagrams(const Options& options, const std::vector<std::string>& codes)
       "# Where each diagram puts the world: x = 120 + px_per_deg_lon * (lon - lon0),\n"
       "# y = 120 - px_per_deg_lat * (lat - lat0); empty for a helipad.\n"
       "icao,lat0,lon0,px_per_deg_lat,px_per_deg_lon\n";
+  QString designators =
+      "# The ink of each runway designator in its diagram, in pixels rounded outward;\n"
+      "# none for a helipad.\n"
+      "icao,ident,x,y,width,height\n";
   for (const std::string& code : codes) {
     const DiagramLayout layout = LayoutDiagram(FindAirfield(airfields, code), MeasureDesignator);
     WarnOfCrowdedLabels(code, layout);
     SavePng(PaintDiagram(layout),
             options.outDir + "/diagrams/" + QString::fromStdString(code) + ".PNG");
     projection += ProjectionRow(code, layout);
+    designators += DesignatorRows(code, layout);
   }
   WriteText(options.outDir + "/diagrams/projection.csv", projection);
+  WriteText(options.outDir + "/diagrams/designators.csv", designators);
 }
 
 void DrawCompassPictures(const Options& options) {
@@ -134,7 +157,8 @@ void DrawCompassPictures(const Options& options) {
 }
 
 // Bitmaps live under /bitmap by name or number; resources of a named type under
-// /typed/<TYPE>; the numbered icon under /icon and every icon size under /icons.
+// /typed/<TYPE>; the numbered icon under /icon and every icon size under /icons; the
+// designator boxes under /diagrams.
 QString ResourceList(const std::vector<std::string>& codes) {
   QString qrc = "<!-- Written by tools/aerolume_draw; redraw rather than edit. -->\n<RCC>\n";
   qrc +=
@@ -157,7 +181,11 @@ QString ResourceList(const std::vector<std::string>& codes) {
   for (int size : kIconSizes) {
     qrc += QString("    <file alias=\"aerolume-%1.png\">icons/aerolume-%1.png</file>\n").arg(size);
   }
-  qrc += "  </qresource>\n</RCC>\n";
+  qrc += "  </qresource>\n";
+  qrc +=
+      "  <qresource prefix=\"/diagrams\">\n"
+      "    <file alias=\"designators.csv\">diagrams/designators.csv</file>\n"
+      "  </qresource>\n</RCC>\n";
   return qrc;
 }
 

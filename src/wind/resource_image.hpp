@@ -5,6 +5,7 @@
 //                          ":/bitmap/ARROW.BMP"
 //   :/typed/<TYPE>/<NAME>  resources of a named type: ":/typed/PNG/RJTT.PNG"
 //   :/icon/128             the 32 x 32 program icon; :/icons/aerolume-<size>.png all sizes
+//   :/diagrams/designators.csv  where each diagram's designators are (designator_boxes.hpp)
 // Names and types compare without regard to case, so "rjtt.png" finds "RJTT.PNG".
 #pragma once
 

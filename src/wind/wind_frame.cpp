@@ -12,6 +12,7 @@ constexpr double kHueAtCalm = 180.0;
 constexpr double kHuePerKnot = 4.5;  // red at 40 knots
 constexpr int kDarkestShown = 128;   // arrow pixels darker than this in every channel vanish
 constexpr double kArrowOpacity = 0.5;
+constexpr int kDiagramRunwayGrey = 128;  // designator ink is darker than the runways
 
 bool IsDark(QRgb pixel) {
   return qRed(pixel) < kDarkestShown && qGreen(pixel) < kDarkestShown &&
@@ -76,6 +77,26 @@ QImage ComposeWindBackground(const QImage& ring, const QImage& keyedDiagram) {
   // A diagram of another size is stretched to the frame, pixel by pixel.
   if (!keyedDiagram.isNull()) painter.drawImage(background.rect(), keyedDiagram);
   return background;
+}
+
+void MarkDesignator(QImage& background, const QImage& keyedDiagram, const QRect& box,
+                    const QColor& colour) {
+  if (background.isNull() || keyedDiagram.size() != background.size()) return;
+  const QRect inside = box.intersected(background.rect());
+  const QImage diagram = keyedDiagram.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+  const QRgb paint = colour.rgb();
+  for (int y = inside.top(); y <= inside.bottom(); ++y) {
+    const auto* ink = reinterpret_cast<const QRgb*>(diagram.constScanLine(y));
+    for (int x = inside.left(); x <= inside.right(); ++x) {
+      const QRgb pixel = ink[x];
+      // Keyed-out background is transparent black, which must not count as ink.
+      if (qAlpha(pixel) != 255) continue;
+      if (qRed(pixel) < kDiagramRunwayGrey && qGreen(pixel) < kDiagramRunwayGrey &&
+          qBlue(pixel) < kDiagramRunwayGrey) {
+        background.setPixel(x, y, paint);
+      }
+    }
+  }
 }
 
 void DrawWindArrow(QPainter& painter, const QImage& tintedArrow, int angle) {

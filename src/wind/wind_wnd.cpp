@@ -3,12 +3,14 @@
 #include <QCloseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QStringList>
 #include <QTimerEvent>
 #include <algorithm>
 #include <cctype>
 #include <string_view>
 #include <utility>
 
+#include "wind/designator_boxes.hpp"
 #include "wind/message_sink.hpp"
 #include "wind/resource_image.hpp"
 #include "wind/wind_frame.hpp"
@@ -19,6 +21,8 @@ constexpr std::string_view kRingBitmap = "135";
 constexpr std::string_view kArrowBitmap = "arrow.bmp";
 constexpr std::string_view kBitmapType = "BITMAP";
 constexpr std::string_view kDiagramType = "PNG";
+// After the favoured end's line in the tooltip.
+constexpr const char* kFavouredMark = " ←";
 
 QImage LoadPicture(std::string_view name, std::string_view type, aerolume::MessageSink& messages) {
   CMyCImage image(messages);
@@ -40,9 +44,27 @@ CWindWnd::CWindWnd(aerolume::MessageSink& messages, QWidget* parent)
   setAutoFillBackground(true);
 }
 
-void CWindWnd::SetWind(std::string station, int direction, int speed, int varFrom, int varTo) {
+void CWindWnd::SetWind(std::string station, int direction, int speed, int varFrom, int varTo,
+                       int gust) {
   m_station = std::move(station);
+  m_windGust = gust;
   m_animation.SetWind(direction, speed, varFrom, varTo);
+  // Components of another wind, or another station's ends, would mark the wrong label.
+  SetRunwayWinds({});
+}
+
+void CWindWnd::SetRunwayWinds(std::vector<aerolume::RunwayEndWind> ends) {
+  m_favouredEnd.clear();
+  QStringList lines;
+  for (const aerolume::RunwayEndWind& end : ends) {
+    QString line = QString::fromStdString(aerolume::RunwayEndText(end));
+    if (end.favoured) {
+      line += QString::fromUtf8(kFavouredMark);
+      m_favouredEnd = end.end.ident;
+    }
+    lines << line;
+  }
+  setToolTip(lines.join('\n'));
 }
 
 void CWindWnd::RestartAnimation() {
@@ -121,7 +143,16 @@ void CWindWnd::ComposePicture() {
 void CWindWnd::LoadDiagram() {
   QImage diagram;
   if (!m_station.empty()) diagram = LoadPicture(GetDiagramName(), kDiagramType, m_messages);
-  m_background = aerolume::ComposeWindBackground(m_ring, aerolume::KeyOutDiagram(diagram));
+  const QImage keyed = aerolume::KeyOutDiagram(diagram);
+  m_background = aerolume::ComposeWindBackground(m_ring, keyed);
+  MarkFavouredEnd(keyed);
+}
+
+// Once per restart, into the background, so the ticks only lay the arrow over it.
+void CWindWnd::MarkFavouredEnd(const QImage& keyedDiagram) {
+  if (m_favouredEnd.empty()) return;
+  const std::optional<QRect> box = aerolume::FindDesignator(m_station, m_favouredEnd);
+  if (box) aerolume::MarkDesignator(m_background, keyedDiagram, *box, ArrowColour());
 }
 
 void CWindWnd::StopTimer() {
@@ -131,9 +162,13 @@ void CWindWnd::StopTimer() {
   m_animation.TimerStopped();
 }
 
+QColor CWindWnd::ArrowColour() const {
+  return aerolume::SpeedColour(m_animation.Speed());
+}
+
 const QImage& CWindWnd::TintedArrow() {
   if (m_tintedArrow.isNull() || m_tintedSpeed != m_animation.Speed()) {
-    m_tintedArrow = aerolume::TintArrow(m_arrow, aerolume::SpeedColour(m_animation.Speed()));
+    m_tintedArrow = aerolume::TintArrow(m_arrow, ArrowColour());
     m_tintedSpeed = m_animation.Speed();
   }
   return m_tintedArrow;

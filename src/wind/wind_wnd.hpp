@@ -1,14 +1,18 @@
 // The wind display beside the report fields: the compass ring, the chosen station's
 // runway diagram and an arrow for the observed wind that points downwind, coloured by
 // the speed, swinging across a variable sector or spinning when the direction is
-// variable. Each frame is finished off-screen; painting only copies it.
+// variable. The designator of the runway end that the wind favours is drawn in the
+// arrow's colour, and the tooltip lists the wind on every runway end. Each frame is
+// finished off-screen; painting only copies it.
 #pragma once
 
 #include <QImage>
 #include <QWidget>
 #include <optional>
 #include <string>
+#include <vector>
 
+#include "stations/runway_wind.hpp"
 #include "wind/wind_animation.hpp"
 
 class QPainter;
@@ -26,7 +30,13 @@ class CWindWnd : public QWidget {
   explicit CWindWnd(aerolume::MessageSink& messages, QWidget* parent = nullptr);
 
   // The station and the wind values of its latest METAR, -1 for each one not reported.
-  void SetWind(std::string station, int direction, int speed, int varFrom, int varTo);
+  // Forgets the runway ends of the previous wind; set them again after this.
+  void SetWind(std::string station, int direction, int speed, int varFrom, int varTo,
+               int gust = -1);
+  // The components on each of the station's runway ends for the wind just set: the
+  // tooltip lists them, one end a line, and the next restart draws the favoured end's
+  // designator in the arrow's colour. No ends: no tooltip and nothing marked.
+  void SetRunwayWinds(std::vector<aerolume::RunwayEndWind> ends);
   // Stops the running animation, draws the first frame of the values set and starts
   // the swing or the spin that they call for.
   void RestartAnimation();
@@ -34,9 +44,15 @@ class CWindWnd : public QWidget {
   std::string GetDiagramName() const;
 
   const std::string& Station() const { return m_station; }
+  int WindGust() const { return m_windGust; }
+  // The end whose designator is marked; empty when none is.
+  const std::string& FavouredEnd() const { return m_favouredEnd; }
   const aerolume::WindAnimation& Animation() const { return m_animation; }
   // The finished frame in device pixels; empty before the first restart and after close.
   const std::optional<QImage>& Picture() const { return m_picture; }
+  // The ring and the diagram, its favoured designator marked, as the last restart drew
+  // them at 240 pixels: every frame until the next restart lays the arrow over this.
+  const QImage& Background() const { return m_background; }
 
   // Side of the square picture in pixels; the dialog writes it after placing the window.
   int m_size = 0;
@@ -54,11 +70,15 @@ class CWindWnd : public QWidget {
   void DrawArrow(QPainter& painter);
   void ComposePicture();
   void LoadDiagram();
+  void MarkFavouredEnd(const QImage& keyedDiagram);
   void StopTimer();
+  QColor ArrowColour() const;
   const QImage& TintedArrow();
 
   aerolume::MessageSink& m_messages;
   std::string m_station;
+  int m_windGust = -1;                  // knots; -1 when none
+  std::string m_favouredEnd;            // the designator drawn in the arrow's colour
   aerolume::WindAnimation m_animation;  // angle, speed, sector, step and timer id
   QImage m_ring;                        // both decoded once for the life of the window
   QImage m_arrow;

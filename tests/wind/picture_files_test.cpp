@@ -18,6 +18,8 @@
 #include <vector>
 
 #include "stations/station_catalogue.hpp"
+#include "stations/station_runways.hpp"
+#include "wind/designator_boxes.hpp"
 
 namespace aerolume {
 namespace {
@@ -129,6 +131,48 @@ TEST(StationDiagramFiles, EverythingDrawnStaysInsideTheRing) {
     }
     EXPECT_LE(reach, 81.0);  // the drawing's circle, with its anti-aliased rim
     EXPECT_GE(pavement, 100) << "every field shows runways or a helipad";
+  }
+}
+
+// The boxes compiled in beside the diagrams, one per runway end, each holding all of
+// its designator's black: the window can only colour a label whose ink it can find.
+TEST(StationDiagramFiles, EveryDesignatorsInkLiesInItsBox) {
+  for (const QString& code : CatalogueCodes()) {
+    SCOPED_TRACE(code.toStdString());
+    const std::vector<DesignatorBox> designators = StationDesignators(code.toStdString());
+    std::vector<std::string> boxed;
+    for (const DesignatorBox& d : designators) boxed.push_back(d.ident);
+    std::vector<std::string> ends;
+    for (const Runway& runway : StationRunways(code.toStdString())) {
+      for (const aerolume::RunwayEnd& end : runway.ends) ends.emplace_back(end.ident);
+    }
+    std::sort(boxed.begin(), boxed.end());
+    std::sort(ends.begin(), ends.end());
+    EXPECT_EQ(boxed, ends);
+    // A helipad's letter is as black as a designator but names no runway end.
+    if (designators.empty()) continue;
+    const QImage diagram = ReadDiagram(code);
+    std::vector<int> inkPerBox(designators.size(), 0);
+    int strayInk = 0;
+    for (int y = 0; y < kSide; ++y) {
+      for (int x = 0; x < kSide; ++x) {
+        const QRgb pixel = diagram.pixel(x, y);
+        // Darker than the runways: nothing but a designator's black.
+        if (qAlpha(pixel) != 255 || std::max({qRed(pixel), qGreen(pixel), qBlue(pixel)}) >= 128)
+          continue;
+        int holders = 0;
+        for (std::size_t i = 0; i < designators.size(); ++i) {
+          if (!designators[i].box.contains(x, y)) continue;
+          ++inkPerBox[i];
+          ++holders;
+        }
+        if (holders == 0) ++strayInk;
+      }
+    }
+    EXPECT_EQ(strayInk, 0);
+    for (std::size_t i = 0; i < designators.size(); ++i) {
+      EXPECT_GT(inkPerBox[i], 30) << designators[i].ident;
+    }
   }
 }
 

@@ -143,6 +143,51 @@ TEST(WindBackgroundTest, BeforeAnyStationTheRingAlone) {
   EXPECT_EQ(ComposeWindBackground(ring, QImage()), ring);
 }
 
+// Only the black of a designator, inside its box, takes the colour: not the pavement,
+// the centre line, the light rim of the letters nor the keyed-out background.
+TEST(MarkDesignatorTest, RecoloursOnlyDarkInkInsideTheBox) {
+  struct Case {
+    QRgb diagramPixel;
+    QPoint at;
+    bool marked;
+  };
+  const QRect box(100, 100, 20, 10);
+  const Case cases[] = {
+      {qRgb(0, 0, 0), {100, 100}, true},         // full ink, at the box's corner
+      {qRgb(127, 127, 127), {119, 109}, true},   // half ink, at the opposite corner
+      {qRgb(128, 128, 128), {110, 105}, false},  // pavement
+      {qRgb(200, 200, 200), {110, 105}, false},  // faint rim
+      {qRgb(255, 255, 255), {110, 105}, false},  // centre line, white ink
+      {qRgb(240, 240, 240), {110, 105}, false},  // background, keyed out
+      {qRgb(0, 0, 0), {120, 105}, false},        // ink just right of the box
+      {qRgb(0, 0, 0), {110, 99}, false},         // and just above it
+  };
+  const QColor colour = SpeedColour(12);
+  for (const Case& c : cases) {
+    QImage diagram(kWindFrameSide, kWindFrameSide, QImage::Format_ARGB32);
+    diagram.fill(qRgba(240, 240, 240, 0));
+    diagram.setPixel(c.at, c.diagramPixel);
+    const QImage keyed = KeyOutDiagram(diagram);
+    const QImage plain = ComposeWindBackground(SyntheticRing(), keyed);
+    QImage marked = plain;
+    MarkDesignator(marked, keyed, box, colour);
+    EXPECT_EQ(marked.pixel(c.at), c.marked ? colour.rgb() : plain.pixel(c.at))
+        << std::hex << c.diagramPixel << " at " << std::dec << c.at.x() << "," << c.at.y();
+    marked.setPixel(c.at, plain.pixel(c.at));
+    EXPECT_EQ(marked, plain) << "only the one pixel may change";
+  }
+}
+
+TEST(MarkDesignatorTest, ADiagramOfAnotherSizeIsLeftAlone) {
+  QImage diagram(kWindFrameSide / 2, kWindFrameSide / 2, QImage::Format_ARGB32);
+  diagram.fill(Qt::black);
+  const QImage keyed = KeyOutDiagram(diagram);
+  const QImage plain = ComposeWindBackground(SyntheticRing(), keyed);
+  QImage marked = plain;
+  MarkDesignator(marked, keyed, QRect(0, 0, 50, 50), SpeedColour(20));
+  EXPECT_EQ(marked, plain);
+}
+
 struct BlendCase {
   int speed;
   QRgb backgroundColour;

@@ -9,10 +9,15 @@
 #include <cmath>
 #include <cstdlib>
 #include <memory>
+#include <ostream>
 #include <string>
 #include <vector>
 
+#include "decoder/report_state.hpp"
 #include "frame_probe.hpp"
+#include "stations/runway_wind.hpp"
+#include "stations/station_runways.hpp"
+#include "wind/designator_boxes.hpp"
 #include "wind/message_sink.hpp"
 #include "wind/resource_image.hpp"
 #include "wind/wind_frame.hpp"
@@ -249,6 +254,115 @@ TEST_F(WindWndTest, ClosingDropsThePictureAndStopsTheTimer) {
   EXPECT_FALSE(window->Picture().has_value());
   EXPECT_EQ(window->Animation().TimerId(), 0);
   EXPECT_EQ(Painted(*window), LoadRing(m_sink));
+}
+
+// The window set up as the dialog does it for a station and its METAR's wind values.
+void ShowRunwayWinds(CWindWnd& window, const std::string& station,
+                     const aerolume::WindValues& wind) {
+  window.SetWind(station, wind.m_windDirection, wind.m_windSpeed, wind.m_windVarFrom,
+                 wind.m_windVarTo, wind.m_windGust);
+  window.SetRunwayWinds(aerolume::RunwayWinds(aerolume::StationRunways(station), wind));
+  window.RestartAnimation();
+}
+
+// The black of a designator as the diagram draws it: darker than the runways.
+bool IsInk(QRgb diagramPixel) {
+  return qAlpha(diagramPixel) == 255 && qRed(diagramPixel) < 128 && qGreen(diagramPixel) < 128 &&
+         qBlue(diagramPixel) < 128;
+}
+
+struct MarkCase {
+  const char* report;
+  const char* station;
+  aerolume::WindValues wind;
+  const char* favoured;  // "" for none
+};
+
+void PrintTo(const MarkCase& c, std::ostream* out) {
+  *out << c.report;
+}
+
+class WindWndMarkTest : public WindWndTest, public testing::WithParamInterface<MarkCase> {};
+
+TEST_P(WindWndMarkTest, TheFavouredDesignatorAloneTakesTheArrowsColour) {
+  const MarkCase& c = GetParam();
+  auto window = MakeWindow();
+  ShowRunwayWinds(*window, c.station, c.wind);
+  EXPECT_EQ(window->FavouredEnd(), c.favoured) << c.report;
+  // The same wind without runway components: the picture as it was before marking.
+  auto unmarked = MakeWindow();
+  unmarked->SetWind(c.station, c.wind.m_windDirection, c.wind.m_windSpeed, c.wind.m_windVarFrom,
+                    c.wind.m_windVarTo);
+  unmarked->RestartAnimation();
+
+  CMyCImage diagram(m_sink);
+  diagram.LoadResourceImage(std::string(c.station) + ".PNG", "PNG");
+  const QImage raw = diagram.Image().convertToFormat(QImage::Format_ARGB32);
+  const QImage& marked = window->Background();
+  const QImage& plain = unmarked->Background();
+  const QRgb colour = aerolume::SpeedColour(c.wind.m_windSpeed).rgb();
+  int recoloured = 0;
+  for (const aerolume::DesignatorBox& designator : aerolume::StationDesignators(c.station)) {
+    const bool favoured = designator.ident == c.favoured;
+    int ink = 0;
+    for (int y = designator.box.top(); y <= designator.box.bottom(); ++y) {
+      for (int x = designator.box.left(); x <= designator.box.right(); ++x) {
+        if (!IsInk(raw.pixel(x, y))) continue;
+        ++ink;
+        ASSERT_EQ(marked.pixel(x, y), favoured ? colour : plain.pixel(x, y))
+            << c.report << ": " << designator.ident << " at " << x << "," << y;
+      }
+    }
+    EXPECT_GT(ink, 30) << designator.ident;
+    if (favoured) recoloured = ink;
+  }
+  EXPECT_EQ(ChangedPixels(marked, plain), recoloured) << c.report;
+  EXPECT_EQ(recoloured > 0, *c.favoured != '\0') << c.report;
+  // Marked once per restart: the ticks only lay the arrow over the same background.
+  const qint64 background = marked.cacheKey();
+  if (window->Animation().TimerId() != 0) SendTick(*window, window->Animation().TimerId());
+  EXPECT_EQ(window->Background().cacheKey(), background);
+  EXPECT_TRUE(m_sink.texts.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Winds, WindWndMarkTest,
+    testing::Values(MarkCase{"RJTT 34012KT", "RJTT", {340, 12, -1, -1, -1, false}, "34R"},
+                    MarkCase{"RJTT 16025G35KT", "RJTT", {160, 25, -1, -1, 35, false}, "16L"},
+                    MarkCase{"RJAA 33020KT 300V360", "RJAA", {330, 20, 300, 360, -1, false}, "34L"},
+                    MarkCase{"ROAH 09008KT", "ROAH", {90, 8, -1, -1, -1, false}, "18R"},
+                    MarkCase{"RJTT VRB05KT", "RJTT", {-1, 5, -1, -1, -1, false}, ""},
+                    MarkCase{"RJTT 00000KT", "RJTT", {-1, -1, -1, -1, -1, true}, ""},
+                    MarkCase{"RJTT no wind group", "RJTT", {}, ""},
+                    MarkCase{"RJTI 34012KT (helipad)", "RJTI", {340, 12, -1, -1, -1, false}, ""}));
+
+TEST_F(WindWndTest, TheTooltipListsEveryEndAndMarksTheFavoured) {
+  const aerolume::WindValues wind{340, 12, -1, -1, 20, false};
+  const std::vector<aerolume::RunwayEndWind> ends =
+      aerolume::RunwayWinds(aerolume::StationRunways("RJTT"), wind);
+  ASSERT_EQ(ends.size(), 8u);
+  auto window = MakeWindow();
+  ShowRunwayWinds(*window, "RJTT", wind);
+  EXPECT_EQ(window->WindGust(), 20);
+  const QStringList lines = window->toolTip().split('\n');
+  ASSERT_EQ(lines.size(), 8);
+  for (std::size_t i = 0; i < ends.size(); ++i) {
+    const std::string mark = ends[i].favoured ? " ←" : "";
+    EXPECT_EQ(lines[static_cast<qsizetype>(i)].toStdString(),
+              aerolume::RunwayEndText(ends[i]) + mark);
+  }
+  EXPECT_TRUE(
+      lines.contains(QString::fromUtf8("RWY34R 向かい風12KT 横風2KT(右から) 突風時 "
+                                       "向かい風20KT 横風3KT(右から) ←")))
+      << window->toolTip().toStdString();
+
+  // A new wind forgets the old ends until the dialog sets them again.
+  window->SetWind("RJTT", -1, 5, -1, -1);
+  EXPECT_EQ(window->WindGust(), -1);
+  EXPECT_TRUE(window->toolTip().isEmpty());
+  EXPECT_TRUE(window->FavouredEnd().empty());
+  window->SetRunwayWinds({});
+  EXPECT_TRUE(window->toolTip().isEmpty());
 }
 
 TEST_F(WindWndTest, DiagramNameIsTheStationInLowerCase) {
