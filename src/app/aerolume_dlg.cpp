@@ -17,6 +17,8 @@
 #include "app/dialog_template.hpp"
 #include "app/station_combo_box.hpp"
 #include "retrieval/station_status.hpp"
+#include "stations/runway_wind.hpp"
+#include "stations/station_runways.hpp"
 #include "stations/station_catalogue.hpp"
 #include "wind/message_sink.hpp"
 #include "wind/wind_wnd.hpp"
@@ -37,6 +39,7 @@ QString ToFieldText(const std::string& text) {
   return field;
 }
 
+constexpr int kRunwayWindFontPoints = 9;
 constexpr std::chrono::minutes kRefreshInterval{10};
 // The title's age is in whole minutes.
 constexpr std::chrono::minutes kTitleInterval{1};
@@ -159,6 +162,28 @@ void CAerolumeDlg::CreateWindWindow() {
   m_wndWind->setObjectName(QStringLiteral("control1005"));
   m_wndWind->setGeometry(placeholder.x(), placeholder.y(), side, side);
   m_wndWind->m_size = side;
+  CreateRunwayWindLine(m_wndWind->geometry());
+}
+
+// The strip between the wind display and the RAW caption, inside the dialog as it
+// has always been: a smaller font, and a second line when the first is full.
+void CAerolumeDlg::CreateRunwayWindLine(const QRect& windWindow) {
+  const QRect placeholder =
+      MapDialogRect(MainDialogControl(aerolume::kWindPlaceholder).rect, m_baseUnits);
+  const auto controls = MainDialogControls();
+  const auto rawCaption = std::find_if(controls.begin(), controls.end(), [](const auto& control) {
+    return control.id == aerolume::kCaption && std::string_view(control.text) == "RAW";
+  });
+  const int rawCaptionTop = MapDialogRect(rawCaption->rect, m_baseUnits).top();
+  m_lblRunwayWind = new QLabel(this);
+  m_lblRunwayWind->setObjectName(QStringLiteral("runwayWind"));
+  m_lblRunwayWind->setFont(aerolume::JapaneseGothic(kRunwayWindFontPoints));
+  m_lblRunwayWind->setTextFormat(Qt::PlainText);
+  m_lblRunwayWind->setWordWrap(true);
+  m_lblRunwayWind->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  m_lblRunwayWind->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  m_lblRunwayWind->setGeometry(placeholder.left(), windWindow.bottom() + 2, placeholder.width(),
+                               rawCaptionTop - windWindow.bottom() - 3);
 }
 
 QWidget* CAerolumeDlg::FieldWidget(ReportField field) const {
@@ -201,9 +226,15 @@ void CAerolumeDlg::ShowMessage(const std::string& text, aerolume::MessageIcon ic
 }
 
 void CAerolumeDlg::ShowWind(const std::string& stationCode, const aerolume::WindValues& wind) {
+  const std::vector<aerolume::RunwayEndWind> runways =
+      aerolume::RunwayWinds(aerolume::StationRunways(stationCode), wind);
   m_wndWind->SetWind(stationCode, wind.m_windDirection, wind.m_windSpeed, wind.m_windVarFrom,
-                     wind.m_windVarTo);
+                     wind.m_windVarTo, wind.m_windGust);
+  m_wndWind->SetRunwayWinds(runways);
   m_wndWind->RestartAnimation();
+  const QString line = QString::fromStdString(aerolume::RunwayWindLine(runways, wind));
+  m_lblRunwayWind->setText(line);
+  m_lblRunwayWind->setToolTip(m_wndWind->toolTip());
 }
 
 // The busy cursor says a download runs; the window still answers meanwhile.

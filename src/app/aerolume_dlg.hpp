@@ -11,6 +11,7 @@
 #include "retrieval/report_session.hpp"
 #include "retrieval/report_view.hpp"
 
+class QLabel;
 class QLineEdit;
 class QTimer;
 class QPlainTextEdit;
@@ -57,6 +58,7 @@ class CAerolumeDlg : public QDialog, public aerolume::ReportView {
   void CreateControls();
   void FillStationList();
   void CreateWindWindow();
+  void CreateRunwayWindLine(const QRect& windWindow);
   QWidget* FieldWidget(aerolume::ReportField field) const;
   void UpdateTitle();
 
@@ -64,6 +66,8 @@ class CAerolumeDlg : public QDialog, public aerolume::ReportView {
   QIcon m_hIcon;
   aerolume::DialogBaseUnits m_baseUnits;
   CWindWnd* m_wndWind = nullptr;
+  // Under the wind display: what the wind does on the runway it favours.
+  QLabel* m_lblRunwayWind = nullptr;
   aerolume::StationComboBox* m_cmbStation = nullptr;
   QPlainTextEdit* m_edtMetarRaw = nullptr;
   QPlainTextEdit* m_edtMetarDecoded = nullptr;

@@ -311,6 +311,33 @@ TEST_F(DialogTest, TitleNamesTheStationAndItsMetarsAge) {
   EXPECT_TRUE(sink.messages.isEmpty()) << "a background refresh opens no message box";
 }
 
+TEST_F(DialogTest, LineUnderTheWindDisplayHoldsTheFavouredRunway) {
+  struct Case {
+    const char* station;
+    const char* wind;
+    const char* line;
+  };
+  const Case cases[] = {
+      {"RJTT", "34012G25KT", "RWY34R 向かい風12KT 横風2KT(右から) 突風時 横風4KT(右から)"},
+      {"RJAA", "18010KT 140V220", "RWY16R 向かい風3KT 横風9KT(右から)"},
+      {"RJCC", "VRB03KT", "風向不定: 横風最大 3KT"},
+      {"RJCC", "00000KT", "無風"},
+      {"RJTI", "34012KT", ""},  // a heliport: no runways
+  };
+  auto* line = dialog.findChild<QLabel*>("runwayWind");
+  ASSERT_NE(line, nullptr);
+  for (const Case& c : cases) {
+    source.metarText =
+        std::string("2012/05/06 12:00 ") + c.station + " 061200Z " + c.wind + " 9999";
+    ChooseStation(dialog, IndexOf(dialog, "RJOO"));  // another station first, so it fetches
+    ChooseStation(dialog, IndexOf(dialog, c.station));
+    EXPECT_EQ(line->text().toStdString(), c.line) << c.station << ' ' << c.wind;
+    EXPECT_EQ(line->toolTip(), dialog.findChild<CWindWnd*>()->toolTip());
+  }
+  EXPECT_TRUE(line->geometry().bottom() < Control<QWidget>(dialog, kMetarRaw)->geometry().top());
+  EXPECT_TRUE(dialog.findChild<CWindWnd*>()->geometry().bottom() < line->geometry().top());
+}
+
 // Text from the server is shown as it stands, never as markup.
 TEST(DialogMessageBoxTest, RichTextTimeLineIsShownAsText) {
   MessageBoxSink boxes;
