@@ -18,8 +18,8 @@
 #include "app/station_combo_box.hpp"
 #include "retrieval/station_status.hpp"
 #include "stations/runway_wind.hpp"
-#include "stations/station_runways.hpp"
 #include "stations/station_catalogue.hpp"
+#include "stations/station_runways.hpp"
 #include "wind/message_sink.hpp"
 #include "wind/wind_wnd.hpp"
 
