@@ -61,14 +61,13 @@ std::string CoverageText(const CoverageCounts& counts) {
 
 int RunCoverage(const Arguments& arguments, CommandIo& io) {
   const bool allTaf = arguments.Has("--taf");
-  std::vector<std::string> names = arguments.operands;
-  if (names.empty()) names.push_back("-");
+  std::string openError;
+  const auto inputs = OpenInputs(arguments.operands, io.in, openError);
+  if (!openError.empty()) return UsageError(io, CoverageCommand(), openError);
   CoverageCounts counts;
-  for (const std::string& name : names) {
-    InputStream input(name, io.in);
-    if (!input.Error().empty()) return UsageError(io, CoverageCommand(), input.Error());
-    if (!CountLines(input, allTaf, counts, io)) return kExitFailed;
-    if (!input.Error().empty()) return UsageError(io, CoverageCommand(), input.Error());
+  for (const auto& input : inputs) {
+    if (!CountLines(*input, allTaf, counts, io)) return kExitFailed;
+    if (!input->Error().empty()) return UsageError(io, CoverageCommand(), input->Error());
   }
   if (counts.reports == 0) {
     io.err << "aerolume-cli coverage: no report in the input\n";

@@ -65,6 +65,7 @@ struct DecodedFile {
   ReportKind kind;
   ShownReport shown;
   WindValues wind;
+  bool isShown = false;  // a report, not a status text or an unreadable time
 };
 
 DecodedFile DecodeStationFile(const Arguments& arguments, std::string_view bytes) {
@@ -76,12 +77,8 @@ DecodedFile DecodeStationFile(const Arguments& arguments, std::string_view bytes
   decoded.shown = ComposeReport(state, decoded.kind, text);
   decoded.station = state.m_stationCode;
   decoded.wind = state.Wind();
+  decoded.isShown = IsShownText(text);
   return decoded;
-}
-
-// Shown: a file whose issue time could be read, not a status text such as "404".
-bool Shown(const DecodedFile& file, std::string_view bytes) {
-  return !file.shown.error && !IsStatusText(NormalizeReportText(bytes));
 }
 
 int DecodeFiles(const Arguments& arguments, CommandIo& io,
@@ -91,7 +88,7 @@ int DecodeFiles(const Arguments& arguments, CommandIo& io,
   bool allShown = true;
   for (std::string_view bytes : files) {
     const DecodedFile file = DecodeStationFile(arguments, bytes);
-    allShown = allShown && Shown(file, bytes);
+    allShown = allShown && file.isShown;
     const nlohmann::json object = ReportJson(file.station, file.kind, file.shown, file.wind);
     if (json && files.size() == 1) PrintJson(io, object);
     if (json && files.size() > 1) PrintJsonLine(io, object);

@@ -11,7 +11,6 @@
 #include "cli/report_json.hpp"
 #include "retrieval/report_download.hpp"
 #include "retrieval/report_session.hpp"
-#include "retrieval/station_file.hpp"
 #include "stations/station_catalogue.hpp"
 
 namespace aerolume::cli {
@@ -139,17 +138,14 @@ nlohmann::json FetchJson(const std::string& station, const FetchRecorder& record
 // Both reports were shown: downloaded, neither a status text such as "NOT FOUND"
 // nor a file whose issue time cannot be read.
 bool BothReportsShown(const FetchRecorder& recorder) {
-  const auto shown = [](const std::string& text) {
-    return !IsStatusText(text) && FormatIssueTime(TimeLineOf(text)).has_value();
-  };
-  return recorder.Downloaded() && shown(recorder.MetarText()) && shown(recorder.TafText());
+  return recorder.Downloaded() && IsShownText(recorder.MetarText()) &&
+         IsShownText(recorder.TafText());
 }
 
 // One station's cycle, printed as one block (or one JSON object); true when both
 // of its reports were shown.
 bool FetchStation(const Arguments& arguments, CommandIo& io, const std::string& station,
-                  bool several) {
-  const std::string server = arguments.Value("--server").value_or(std::string(kDefaultServerBase));
+                  const std::string& server, bool several) {
   FetchRecorder recorder(io, arguments.Value("--encoding") == "cp932", server);
   InlineFetchRunner runner;
   ReportSession session(recorder, recorder, runner);
@@ -187,7 +183,7 @@ int RunFetch(const Arguments& arguments, CommandIo& io) {
   for (std::size_t i = 0; i < stations.size(); ++i) {
     // Text blocks are set apart by an empty line.
     if (several && i > 0 && !arguments.Has("--json")) PrintText(arguments, io, "\n");
-    allShown = FetchStation(arguments, io, stations[i], several) && allShown;
+    allShown = FetchStation(arguments, io, stations[i], server, several) && allShown;
   }
   return allShown ? kExitOk : kExitFailed;
 }

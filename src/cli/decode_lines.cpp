@@ -1,6 +1,5 @@
 #include "cli/decode_lines.hpp"
 
-#include <memory>
 #include <vector>
 
 #include "cli/cli.hpp"
@@ -17,20 +16,6 @@ namespace aerolume::cli {
 namespace {
 
 constexpr std::size_t kTimeLineLength = 16;
-
-// Every operand opened before anything is printed, so that a name that cannot be
-// read is a usage error with nothing half done.
-std::vector<std::unique_ptr<InputStream>> OpenInputs(const Arguments& arguments, CommandIo& io,
-                                                     std::string& error) {
-  std::vector<std::string> names = arguments.operands;
-  if (names.empty()) names.push_back("-");
-  std::vector<std::unique_ptr<InputStream>> inputs;
-  for (const std::string& name : names) {
-    inputs.push_back(std::make_unique<InputStream>(name, io.in));
-    if (!inputs.back()->Error().empty() && error.empty()) error = inputs.back()->Error();
-  }
-  return inputs;
-}
 
 struct LinesOutcome {
   long reports = 0;
@@ -90,7 +75,7 @@ int RunDecodeLines(const Arguments& arguments, CommandIo& io) {
     return UsageError(io, DecodeCommand(), "--time-line needs \"YYYY/MM/DD HH:MM\"");
   }
   std::string openError;
-  const auto inputs = OpenInputs(arguments, io, openError);
+  const auto inputs = OpenInputs(arguments.operands, io.in, openError);
   if (!openError.empty()) return UsageError(io, DecodeCommand(), openError);
 
   const auto now = std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now());

@@ -51,6 +51,19 @@ std::size_t InputStream::Read(char* buffer, std::size_t count) {
   }
 }
 
+std::vector<std::unique_ptr<InputStream>> OpenInputs(const std::vector<std::string>& operands,
+                                                     std::istream& standardInput,
+                                                     std::string& error) {
+  std::vector<std::string> names = operands;
+  if (names.empty()) names.push_back("-");
+  std::vector<std::unique_ptr<InputStream>> inputs;
+  for (const std::string& name : names) {
+    inputs.push_back(std::make_unique<InputStream>(name, standardInput));
+    if (!inputs.back()->Error().empty() && error.empty()) error = inputs.back()->Error();
+  }
+  return inputs;
+}
+
 InputText ReadWhole(InputStream& input) {
   InputText text;
   char chunk[kChunkBytes];

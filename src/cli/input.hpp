@@ -5,8 +5,10 @@
 #include <cstddef>
 #include <functional>
 #include <iosfwd>
+#include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace aerolume::cli {
 
@@ -35,6 +37,13 @@ class InputStream {
   int m_fd = -1;
   std::string m_error;
 };
+
+// Every operand (none: standard input) opened before anything is read or printed,
+// so that a name that cannot be read is a usage error with nothing half done.
+// `error` gets the first failure's text.
+std::vector<std::unique_ptr<InputStream>> OpenInputs(const std::vector<std::string>& operands,
+                                                     std::istream& standardInput,
+                                                     std::string& error);
 
 struct InputText {
   std::string bytes;

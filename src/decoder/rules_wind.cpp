@@ -52,9 +52,9 @@ int GustSpeed(std::string_view g) {
 }
 
 std::string GustText(std::string_view g) {
-  if (Mid(g, 5, 2) == "GP") return " 最大" + FormatInt(ToInt(Mid(g, 7, 2))) + "KT以上";
-  if (Mid(g, 5, 1) == "G") return " 最大" + FormatInt(ToInt(Mid(g, 6, 2))) + "KT";
-  return {};
+  const int gust = GustSpeed(g);
+  if (gust < 0) return {};
+  return " 最大" + FormatInt(gust) + (Mid(g, 5, 2) == "GP" ? "KT以上" : "KT");
 }
 
 }  // namespace

@@ -35,6 +35,17 @@ void Present(ReportState& state, ReportView& view, ReportKind kind, const std::s
 
 }  // namespace
 
+void SetReportFields(ReportView& view, ReportKind kind, const ShownReport& shown) {
+  const ReportFields fields = FieldsOf(kind);
+  view.SetField(fields.time, shown.time);
+  view.SetField(fields.raw, shown.raw);
+  view.SetField(fields.decoded, shown.decoded);
+}
+
+bool IsShownText(const std::string& text) {
+  return !IsStatusText(text) && FormatIssueTime(TimeLineOf(text)).has_value();
+}
+
 std::string UnreadableTimeMessage(const std::string& timeLine) {
   return "時刻を読み取れません: " + timeLine;
 }

@@ -30,6 +30,14 @@ ShownReport ComposeReport(ReportState& state, ReportKind kind, const std::string
 
 std::string UnreadableTimeMessage(const std::string& timeLine);
 
+// Sets all three fields of the report, the empty ones included, as a change in place
+// needs.
+void SetReportFields(ReportView& view, ReportKind kind, const ShownReport& shown);
+
+// A normalised text that shows a report: a file whose issue time can be read, not a
+// status text such as "404".
+bool IsShownText(const std::string& text);
+
 void ShowMetar(ReportState& state, ReportView& view, std::string text);
 void ShowTaf(ReportState& state, ReportView& view, std::string text);
 

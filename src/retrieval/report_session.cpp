@@ -22,13 +22,6 @@ bool RefreshableText(const std::string& text) {
   return !IsStatusText(text) || text == "404";
 }
 
-void SetFieldsInPlace(ReportView& view, ReportKind kind, const ShownReport& shown) {
-  const bool isMetar = kind == ReportKind::Metar;
-  view.SetField(isMetar ? ReportField::MetarTime : ReportField::TafTime, shown.time);
-  view.SetField(isMetar ? ReportField::MetarRaw : ReportField::TafRaw, shown.raw);
-  view.SetField(isMetar ? ReportField::MetarDecoded : ReportField::TafDecoded, shown.decoded);
-}
-
 }  // namespace
 
 ReportSession::ReportSession(ReportView& view, ReportSource& source, FetchRunner& runner,
@@ -44,35 +37,40 @@ void ReportSession::Select(const std::string& stationCode) {
   m_state.m_stationCode = stationCode;
   m_status = {stationCode, std::nullopt, std::nullopt};
   ShowStatus();
-  for (ReportField field : kFieldsInClearingOrder) m_view.SetField(field, "");
-  m_state.ClearWind();
-  StartDownload(&ReportSession::FinishCycle);
+  StartCycle();
 }
 
 void ReportSession::Refresh() {
   if (m_state.m_stationCode.empty() || m_downloading) return;
-  for (ReportField field : kFieldsInClearingOrder) m_view.SetField(field, "");
-  m_state.ClearWind();
-  StartDownload(&ReportSession::FinishCycle);
+  StartCycle();
 }
 
 void ReportSession::RefreshInBackground() {
   if (m_state.m_stationCode.empty() || m_downloading) return;
-  StartDownload(&ReportSession::FinishBackgroundRefresh);
+  StartDownload(true);
 }
 
-void ReportSession::StartDownload(void (ReportSession::*finish)(DownloadResult)) {
+void ReportSession::StartCycle() {
+  for (ReportField field : kFieldsInClearingOrder) m_view.SetField(field, "");
+  m_state.ClearWind();
+  StartDownload(false);
+}
+
+void ReportSession::StartDownload(bool background) {
   const unsigned cycle = ++m_cycle;
-  const bool background = finish == &ReportSession::FinishBackgroundRefresh;
   m_downloading = true;
   if (!background) m_view.ShowBusy(true);
   m_runner.Start([&source = m_source, code = m_state.m_stationCode](
                      std::stop_token stop) { return source.DownloadReports(code, stop); },
-                 [this, finish, cycle, background](DownloadResult result) {
+                 [this, cycle, background](DownloadResult result) {
                    if (cycle != m_cycle) return;
                    m_downloading = false;
-                   if (!background) m_view.ShowBusy(false);
-                   (this->*finish)(std::move(result));
+                   if (background) {
+                     FinishBackgroundRefresh(std::move(result));
+                     return;
+                   }
+                   m_view.ShowBusy(false);
+                   FinishCycle(std::move(result));
                  });
 }
 
@@ -122,8 +120,8 @@ bool ReportSession::ApplyRefreshedReports(const DownloadResult& result) {
   const ShownReport metar = ComposeReport(refreshed, ReportKind::Metar, result.metarText);
   const ShownReport taf = ComposeReport(refreshed, ReportKind::Taf, result.tafText);
   if (metar.error || taf.error) return false;
-  SetFieldsInPlace(m_view, ReportKind::Metar, metar);
-  SetFieldsInPlace(m_view, ReportKind::Taf, taf);
+  SetReportFields(m_view, ReportKind::Metar, metar);
+  SetReportFields(m_view, ReportKind::Taf, taf);
   // The same wind again leaves the arrow moving as it is.
   const bool windChanged = refreshed.Wind() != m_state.Wind();
   m_state = std::move(refreshed);

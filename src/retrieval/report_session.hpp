@@ -44,7 +44,8 @@ class ReportSession {
   const StationStatus& Status() const { return m_status; }
 
  private:
-  void StartDownload(void (ReportSession::*finish)(DownloadResult));
+  void StartCycle();
+  void StartDownload(bool background);
   void FinishCycle(DownloadResult result);
   void FinishBackgroundRefresh(DownloadResult result);
   bool ApplyRefreshedReports(const DownloadResult& result);
