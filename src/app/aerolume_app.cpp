@@ -4,12 +4,14 @@
 #include "retrieval/report_download.hpp"
 #include "wind/message_sink.hpp"
 
-CAerolumeApp::CAerolumeApp(std::string serverBase) : m_serverBase(std::move(serverBase)) {}
+CAerolumeApp::CAerolumeApp(std::string serverBase, std::string fallbackBase)
+    : m_serverBase(std::move(serverBase)), m_fallbackBase(std::move(fallbackBase)) {}
 
 bool CAerolumeApp::InitInstance() {
   aerolume::MessageBoxSink messages;
   aerolume::CurlReportSource source;
   source.SetServerBase(m_serverBase);
+  source.SetFallbackBase(m_fallbackBase);
   CAerolumeDlg dialog(source, messages);
   dialog.exec();
   return false;

@@ -5,11 +5,13 @@
 
 class CAerolumeApp {
  public:
-  explicit CAerolumeApp(std::string serverBase);
+  // The weather server, and the second source asked when it fails (empty for none).
+  CAerolumeApp(std::string serverBase, std::string fallbackBase);
 
   // Runs the main dialog modally; always false, so that the program ends with it.
   bool InitInstance();
 
  private:
   std::string m_serverBase;
+  std::string m_fallbackBase;
 };

@@ -3,6 +3,7 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <cstdio>
+#include <optional>
 #include <vector>
 
 #include "retrieval/report_download.hpp"
@@ -70,6 +71,18 @@ StartOptions ReadCommandLine(int argc, char** argv) {
           .arg(defaultServer),
       QStringLiteral("URL"), defaultServer);
   parser.addOption(server);
+  const QCommandLineOption fallback(
+      QStringLiteral("fallback"),
+      QStringLiteral("Base URL of the Data API asked for a report the server fails to give "
+                     "(default: %1; none when --server is given).")
+          .arg(QString::fromUtf8(kDefaultFallbackBase.data(),
+                                 static_cast<qsizetype>(kDefaultFallbackBase.size()))),
+      QStringLiteral("URL"));
+  parser.addOption(fallback);
+  const QCommandLineOption noFallback(
+      QStringLiteral("no-fallback"),
+      QStringLiteral("Ask only the weather-data server, whatever --fallback says."));
+  parser.addOption(noFallback);
   // The toolkit spells its options with one dash: "-platform", not "-p -l -a ...".
   parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
   AcceptToolkitOptions(parser);
@@ -88,8 +101,14 @@ StartOptions ReadCommandLine(int argc, char** argv) {
         QStringLiteral("unexpected argument %1").arg(parser.positionalArguments().front()));
   } else {
     options.serverBase = parser.value(server).toStdString();
+    const std::optional<std::string> fallbackBase =
+        parser.isSet(fallback) ? std::optional(parser.value(fallback).toStdString()) : std::nullopt;
+    options.fallbackBase =
+        ChooseFallbackBase(parser.isSet(server), fallbackBase, parser.isSet(noFallback));
     if (!IsServerBaseUrl(options.serverBase)) {
       options.exitCode = UsageError(QStringLiteral("--server needs an http:// or https:// URL"));
+    } else if (fallbackBase && !IsServerBaseUrl(*fallbackBase)) {
+      options.exitCode = UsageError(QStringLiteral("--fallback needs an http:// or https:// URL"));
     }
   }
   return options;

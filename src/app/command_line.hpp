@@ -13,6 +13,7 @@ struct StartOptions {
   // Set when the program ends here: 0 after help or version, 2 after a usage error.
   std::optional<int> exitCode;
   std::string serverBase;
+  std::string fallbackBase;  // empty: no second source
 };
 
 // Prints help, the version or the usage error itself (naming the program, not its

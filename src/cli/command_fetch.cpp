@@ -23,9 +23,8 @@ namespace {
 // after the download.
 class FetchRecorder : public ReportView, public ReportSource {
  public:
-  FetchRecorder(CommandIo& io, bool cp932, std::string serverBase) : m_io(io), m_cp932(cp932) {
-    m_network.SetServerBase(std::move(serverBase));
-  }
+  FetchRecorder(CommandIo& io, bool cp932, const DownloadSettings& settings)
+      : m_io(io), m_cp932(cp932), m_network(settings) {}
 
   DownloadResult DownloadReports(const std::string& stationCode, std::stop_token stop) override {
     DownloadResult result = m_network.DownloadReports(stationCode, std::move(stop));
@@ -33,6 +32,8 @@ class FetchRecorder : public ReportView, public ReportSource {
     m_metarText = result.metarText;
     m_tafText = result.tafText;
     m_failures = result.failures;
+    m_metarOrigin = result.metarOrigin;
+    m_tafOrigin = result.tafOrigin;
     return result;
   }
 
@@ -60,6 +61,9 @@ class FetchRecorder : public ReportView, public ReportSource {
   const std::vector<std::string>& Messages() const { return m_messages; }
   const std::vector<DownloadFailure>& Failures() const { return m_failures; }
   const std::optional<WindValues>& Wind() const { return m_wind; }
+  ReportOrigin Origin(ReportKind kind) const {
+    return kind == ReportKind::Metar ? m_metarOrigin : m_tafOrigin;
+  }
 
  private:
   CommandIo& m_io;
@@ -73,6 +77,8 @@ class FetchRecorder : public ReportView, public ReportSource {
   std::vector<std::string> m_messages;
   std::vector<DownloadFailure> m_failures;
   std::optional<WindValues> m_wind;
+  ReportOrigin m_metarOrigin = ReportOrigin::Primary;
+  ReportOrigin m_tafOrigin = ReportOrigin::Primary;
 };
 
 std::string WindLine(const WindValues& wind) {
@@ -105,13 +111,20 @@ std::string FetchText(const std::string& station, const FetchRecorder& recorder)
   return text;
 }
 
+// The second source's failed request beside the server's, or null when it was not asked.
+nlohmann::json FallbackDetails(const std::optional<FailedRequest>& fallback) {
+  if (!fallback) return nullptr;
+  return {{"url", fallback->url}, {"cause", fallback->cause}, {"curl", fallback->curlText}};
+}
+
 nlohmann::json FailureDetails(const std::vector<DownloadFailure>& failures) {
   nlohmann::json details = nlohmann::json::array();
   for (const DownloadFailure& failure : failures) {
     details.push_back({{"report", failure.report == ReportKind::Metar ? "metar" : "taf"},
                        {"url", failure.url},
                        {"cause", failure.cause},
-                       {"curl", failure.curlText}});
+                       {"curl", failure.curlText},
+                       {"fallback", FallbackDetails(failure.fallback)}});
   }
   return details;
 }
@@ -124,7 +137,10 @@ nlohmann::json FetchJson(const std::string& station, const FetchRecorder& record
   const WindValues metarWind = state.Wind();
   const ShownReport taf = ComposeReport(state, ReportKind::Taf, recorder.TafText());
   const auto reportJson = [&](ReportField time, ReportKind kind, const ShownReport& shown) {
-    return recorder.Shown(time) ? ReportJson(station, kind, shown, metarWind) : nlohmann::json();
+    if (!recorder.Shown(time)) return nlohmann::json();
+    nlohmann::json report = ReportJson(station, kind, shown, metarWind);
+    report["source"] = recorder.Origin(kind) == ReportOrigin::Fallback ? "fallback" : "primary";
+    return report;
   };
   return {{"station", station},
           {"ok", recorder.Downloaded()},
@@ -145,8 +161,8 @@ bool BothReportsShown(const FetchRecorder& recorder) {
 // One station's cycle, printed as one block (or one JSON object); true when both
 // of its reports were shown.
 bool FetchStation(const Arguments& arguments, CommandIo& io, const std::string& station,
-                  const std::string& server, bool several) {
-  FetchRecorder recorder(io, arguments.Value("--encoding") == "cp932", server);
+                  const DownloadSettings& settings, bool several) {
+  FetchRecorder recorder(io, arguments.Value("--encoding") == "cp932", settings);
   InlineFetchRunner runner;
   ReportSession session(recorder, recorder, runner);
   session.Select(station);
@@ -174,16 +190,23 @@ int RunFetch(const Arguments& arguments, CommandIo& io) {
       return UsageError(io, FetchCommand(), "unknown station " + operand);
     }
   }
-  const std::string server = arguments.Value("--server").value_or(std::string(kDefaultServerBase));
-  if (!IsServerBaseUrl(server)) {
+  DownloadSettings settings;
+  settings.serverBase = arguments.Value("--server").value_or(std::string(kDefaultServerBase));
+  if (!IsServerBaseUrl(settings.serverBase)) {
     return UsageError(io, FetchCommand(), "--server needs an http:// or https:// URL");
   }
+  const std::optional<std::string> fallback = arguments.Value("--fallback");
+  if (fallback && !IsServerBaseUrl(*fallback)) {
+    return UsageError(io, FetchCommand(), "--fallback needs an http:// or https:// URL");
+  }
+  settings.fallbackBase = ChooseFallbackBase(arguments.Value("--server").has_value(), fallback,
+                                             arguments.Has("--no-fallback"));
   const bool several = stations.size() > 1;
   bool allShown = true;
   for (std::size_t i = 0; i < stations.size(); ++i) {
     // Text blocks are set apart by an empty line.
     if (several && i > 0 && !arguments.Has("--json")) PrintText(arguments, io, "\n");
-    allShown = FetchStation(arguments, io, stations[i], server, several) && allShown;
+    allShown = FetchStation(arguments, io, stations[i], settings, several) && allShown;
   }
   return allShown ? kExitOk : kExitFailed;
 }
@@ -193,15 +216,20 @@ int RunFetch(const Arguments& arguments, CommandIo& io) {
 const Command& FetchCommand() {
   static const Command command{
       "fetch",
-      {"fetch [--server URL] [--json] [--encoding utf-8|cp932] STATION..."},
+      {"fetch [--server URL] [--fallback URL | --no-fallback] [--json] [--encoding utf-8|cp932] "
+       "STATION..."},
       "Downloads each station's METAR and TAF, as the program does when the station is chosen,\n"
       "and prints both reports decoded, then the wind. Codes are read without regard to case.",
       {{"--server URL",
         "the weather server's base URL (default: "
         "https://tgftp.nws.noaa.gov/data)"},
+       {"--fallback URL",
+        "the Data API asked for a report the server fails to give (default: "
+        "https://aviationweather.gov/api/data; none when --server is given)"},
+       {"--no-fallback", "ask only the weather server, whatever --fallback says"},
        {"--json", "print JSON instead of text (several stations: one object per line)"},
        kEncodingHelp},
-      {{"--json"}, {"--server", "--encoding"}},
+      {{"--json", "--no-fallback"}, {"--server", "--fallback", "--encoding"}},
       RunFetch};
   return command;
 }

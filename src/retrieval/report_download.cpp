@@ -1,13 +1,11 @@
 #include "retrieval/report_download.hpp"
 
-#include <curl/curl.h>
-
-#include <cctype>
-#include <memory>
-#include <mutex>
 #include <optional>
 #include <utility>
+#include <variant>
 
+#include "retrieval/curl_transfer.hpp"
+#include "retrieval/data_api.hpp"
 #include "retrieval/download_cause.hpp"
 #include "retrieval/station_file.hpp"
 
@@ -15,36 +13,23 @@ namespace aerolume {
 
 namespace {
 
-constexpr const char* kUserAgent = "Aerolume";
 constexpr std::string_view kMetarPath = "/observations/metar/stations/";
 constexpr std::string_view kTafPath = "/forecasts/taf/stations/";
 
-struct EasyDeleter {
-  void operator()(CURL* handle) const { curl_easy_cleanup(handle); }
-};
-struct MultiDeleter {
-  void operator()(CURLM* handle) const { curl_multi_cleanup(handle); }
-};
-struct HeaderListDeleter {
-  void operator()(curl_slist* list) const { curl_slist_free_all(list); }
-};
-using EasyHandle = std::unique_ptr<CURL, EasyDeleter>;
-using MultiHandle = std::unique_ptr<CURLM, MultiDeleter>;
-using HeaderList = std::unique_ptr<curl_slist, HeaderListDeleter>;
-
-// What one pass holds open: the easy handle, the headers it sends, and the multi
-// handle that runs its transfers so that a stop request can wake it.
-struct InternetHandle {
-  EasyHandle easy;
-  HeaderList headers;
-  MultiHandle multi;
-};
-
-// One of the two files of a pass.
+// One of the two files of a pass, with where the second source keeps the same report.
 struct ReportFile {
   ReportKind kind;
   std::string url;
   std::string_view readFailedMessage;
+  std::string fallbackUrl;
+  ApiReport (*fromApi)(std::string_view json);
+};
+
+// What one source gave for a file: its text (the normalised file, or a status text),
+// or why it gave none.
+struct FileOutcome {
+  std::string text;
+  std::optional<DownloadFailure> failure;
 };
 
 std::string_view TrimBase(std::string_view base) {
@@ -52,188 +37,120 @@ std::string_view TrimBase(std::string_view base) {
   return base;
 }
 
-bool IsHttpsUrl(std::string_view url) {
-  constexpr std::string_view kScheme = "https:";
-  if (url.size() < kScheme.size()) return false;
-  for (std::size_t i = 0; i < kScheme.size(); ++i) {
-    if (std::tolower(static_cast<unsigned char>(url[i])) != kScheme[i]) return false;
-  }
-  return true;
-}
-
-// What came back for one file. Redirects and interim (1xx) answers are steps on the
-// way: until a final answer's status line has arrived, nothing has been opened.
-struct Transfer {
-  std::size_t maxBodyBytes = 0;
-  const std::stop_token* stop = nullptr;
-  std::string status;     // the status code of the latest status line, "200"
-  bool answered = false;  // the status line of the final answer has arrived
-  std::string body;
-  // Body bytes of the latest answer, kept or not: no answer is read past the cap.
-  std::size_t answerBytes = 0;
-  bool tooLarge = false;
-
-  bool Successful() const { return !status.empty() && status.front() == '2'; }
-};
-
-std::string StatusCodeOf(std::string_view statusLine) {
-  const std::size_t space = statusLine.find(' ');
-  if (space == std::string_view::npos) return {};
-  std::string_view rest = statusLine.substr(space + 1);
-  const std::size_t end = rest.find_first_not_of("0123456789");
-  return std::string(rest.substr(0, end));
-}
-
-std::size_t OnHeader(char* data, std::size_t size, std::size_t count, void* user) {
-  auto& transfer = *static_cast<Transfer*>(user);
-  const std::string_view line(data, size * count);
-  if (line.starts_with("HTTP/")) {
-    transfer.status = StatusCodeOf(line);
-    transfer.answered = true;
-    transfer.answerBytes = 0;
-  } else if (line == "\r\n" || line == "\n") {
-    // The end of a redirect's or an interim answer's headers: another answer follows.
-    const bool interim = !transfer.status.empty() && transfer.status.front() == '1';
-    const bool redirect = !transfer.status.empty() && transfer.status.front() == '3';
-    if (interim || redirect) transfer.answered = false;
-  }
-  return size * count;
-}
-
-std::size_t OnBody(char* data, std::size_t size, std::size_t count, void* user) {
-  auto& transfer = *static_cast<Transfer*>(user);
-  const std::size_t length = size * count;
-  transfer.answerBytes += length;
-  if (transfer.answerBytes > transfer.maxBodyBytes) {
-    transfer.tooLarge = true;
-    return 0;  // aborts the transfer
-  }
-  // Bodies of error and redirect answers are never shown.
-  if (transfer.Successful()) transfer.body.append(data, length);
-  return length;
-}
-
-// Called by libcurl while a transfer runs; a non-zero answer aborts it.
-int OnProgress(void* user, curl_off_t, curl_off_t, curl_off_t, curl_off_t) {
-  const auto& transfer = *static_cast<const Transfer*>(user);
-  return transfer.stop->stop_requested() ? 1 : 0;
-}
-
-void InitialiseCurlOnce() {
-  static std::once_flag once;
-  std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
-}
-
-// Options shared by both transfers of a pass; false when one is not supported.
-bool Configure(CURL* easy, curl_slist* headers, const DownloadLimits& limits,
-               std::string_view serverBase) {
-  // An https server must never be left for plain http on a redirect.
-  const char* redirectProtocols = IsHttpsUrl(serverBase) ? "https" : "http,https";
-  // Proxies come from http_proxy, https_proxy and no_proxy, which libcurl reads itself.
-  return curl_easy_setopt(easy, CURLOPT_USERAGENT, kUserAgent) == CURLE_OK &&
-         curl_easy_setopt(easy, CURLOPT_HTTPHEADER, headers) == CURLE_OK &&
-         curl_easy_setopt(easy, CURLOPT_PROTOCOLS_STR, "http,https") == CURLE_OK &&
-         curl_easy_setopt(easy, CURLOPT_REDIR_PROTOCOLS_STR, redirectProtocols) == CURLE_OK &&
-         curl_easy_setopt(easy, CURLOPT_FOLLOWLOCATION, 1L) == CURLE_OK &&
-         curl_easy_setopt(easy, CURLOPT_MAXREDIRS, limits.maxRedirects) == CURLE_OK &&
-         curl_easy_setopt(easy, CURLOPT_CONNECTTIMEOUT_MS,
-                          static_cast<long>(limits.connectTimeout.count())) == CURLE_OK &&
-         curl_easy_setopt(easy, CURLOPT_TIMEOUT_MS,
-                          static_cast<long>(limits.totalTimeout.count())) == CURLE_OK &&
-         curl_easy_setopt(easy, CURLOPT_NOSIGNAL, 1L) == CURLE_OK &&
-         // A proxy's CONNECT answer is not the server's answer.
-         curl_easy_setopt(easy, CURLOPT_SUPPRESS_CONNECT_HEADERS, 1L) == CURLE_OK &&
-         curl_easy_setopt(easy, CURLOPT_HEADERFUNCTION, OnHeader) == CURLE_OK &&
-         curl_easy_setopt(easy, CURLOPT_WRITEFUNCTION, OnBody) == CURLE_OK &&
-         curl_easy_setopt(easy, CURLOPT_XFERINFOFUNCTION, OnProgress) == CURLE_OK &&
-         curl_easy_setopt(easy, CURLOPT_NOPROGRESS, 0L) == CURLE_OK;
-}
-
-std::optional<InternetHandle> OpenInternetHandle(const DownloadSettings& settings) {
-  InitialiseCurlOnce();
-  InternetHandle handle{EasyHandle(curl_easy_init()), nullptr, MultiHandle(curl_multi_init())};
-  if (!handle.easy || !handle.multi) return std::nullopt;
-  // A stopped pass must not wait for a name lookup still running.
-  curl_easy_setopt(handle.easy.get(), CURLOPT_QUICK_EXIT, 1L);
-  // No cache on the way may answer for the server.
-  curl_slist* headers = curl_slist_append(nullptr, "Cache-Control: no-cache");
-  handle.headers.reset(headers);
-  if (headers == nullptr) return std::nullopt;
-  if (curl_slist_append(headers, "Pragma: no-cache") == nullptr) return std::nullopt;
-  if (!Configure(handle.easy.get(), headers, settings.limits, settings.serverBase)) {
-    return std::nullopt;
-  }
-  return handle;
-}
-
-// Runs one transfer to its end, or until `stop` is requested, which wakes the wait.
-CURLcode Perform(CURL* easy, CURLM* multi, const std::stop_token& stop) {
-  if (curl_multi_add_handle(multi, easy) != CURLM_OK) return CURLE_FAILED_INIT;
-  const std::stop_callback wake(stop, [multi] { curl_multi_wakeup(multi); });
-  CURLcode result = CURLE_ABORTED_BY_CALLBACK;
-  bool done = false;
-  while (!done && !stop.stop_requested()) {
-    int running = 0;
-    if (curl_multi_perform(multi, &running) != CURLM_OK) {
-      result = CURLE_FAILED_INIT;
-      break;
-    }
-    int queued = 0;
-    while (const CURLMsg* message = curl_multi_info_read(multi, &queued)) {
-      if (message->msg != CURLMSG_DONE) continue;
-      result = message->data.result;
-      done = true;
-    }
-    if (!done && running != 0) curl_multi_poll(multi, nullptr, 0, 1000, nullptr);
-    done = done || running == 0;
-  }
-  curl_multi_remove_handle(multi, easy);
-  return result;
-}
-
 DownloadFailure FailureOf(const ReportFile& file, std::string_view message, std::string cause,
                           std::string curlText) {
-  return {file.kind, std::string(message), file.url, std::move(cause), std::move(curlText)};
+  return {file.kind, std::string(message), file.url, std::move(cause), std::move(curlText), {}};
 }
 
-// One file into its text, or a failure into the list. False when the pass was stopped.
-bool FetchReport(const InternetHandle& internet, const ReportFile& file,
-                 const DownloadLimits& limits, const std::stop_token& stop, std::string& text,
-                 std::vector<DownloadFailure>& failures) {
-  CURL* easy = internet.easy.get();
-  Transfer transfer;
-  transfer.maxBodyBytes = limits.maxBodyBytes;
-  transfer.stop = &stop;
-  char errorText[CURL_ERROR_SIZE] = "";
-  curl_easy_setopt(easy, CURLOPT_URL, file.url.c_str());
-  curl_easy_setopt(easy, CURLOPT_HEADERDATA, &transfer);
-  curl_easy_setopt(easy, CURLOPT_WRITEDATA, &transfer);
-  curl_easy_setopt(easy, CURLOPT_XFERINFODATA, &transfer);
-  curl_easy_setopt(easy, CURLOPT_ERRORBUFFER, errorText);
-  const CURLcode result = Perform(easy, internet.multi.get(), stop);
-  curl_easy_setopt(easy, CURLOPT_ERRORBUFFER, nullptr);
-  if (stop.stop_requested()) return false;
+std::string StatusWords(const HttpAnswer& answer) {
+  return "HTTP " + answer.status;
+}
 
-  const std::string curlText = *errorText != '\0' ? errorText : curl_easy_strerror(result);
-  const std::string cause =
-      transfer.tooLarge ? BodyTooLargeCause(limits.maxBodyBytes) : TransferCause(result, file.url);
-  // A redirect that is not followed, for want of a Location, is the final answer.
-  const bool finished = result == CURLE_OK && !transfer.status.empty();
-  if (!transfer.answered && !finished) {
-    failures.push_back(FailureOf(file, kOpenUrlFailedMessage, cause, curlText));
-  } else if (!transfer.Successful()) {
-    text = transfer.status;
-  } else if (result != CURLE_OK) {
-    failures.push_back(FailureOf(file, file.readFailedMessage, cause, curlText));
-  } else if (transfer.body.size() < kMinimumFileBytes) {
-    failures.push_back(FailureOf(
-        file, file.readFailedMessage, std::string(kBodyTooShortCause),
-        "HTTP " + transfer.status + ", " + std::to_string(transfer.body.size()) + " bytes"));
-  } else {
-    text = NormalizeReportText(transfer.body);
+// The server's answer for a file, as the program has always read it.
+FileOutcome ServerOutcome(const ReportFile& file, const HttpAnswer& answer) {
+  if (!answer.opened) {
+    return {{}, FailureOf(file, kOpenUrlFailedMessage, answer.cause, answer.curlText)};
   }
-  return true;
+  if (!answer.Successful()) return {answer.status, std::nullopt};
+  if (!answer.complete) {
+    return {{}, FailureOf(file, file.readFailedMessage, answer.cause, answer.curlText)};
+  }
+  if (answer.body.size() < kMinimumFileBytes) {
+    return {{},
+            FailureOf(file, file.readFailedMessage, std::string(kBodyTooShortCause),
+                      StatusWords(answer) + ", " + std::to_string(answer.body.size()) + " bytes")};
+  }
+  return {NormalizeReportText(answer.body), std::nullopt};
 }
+
+// The server is failing, rather than saying something about the station: the second
+// source may have the file. A 404 says the station issues no such report.
+bool ServerFailing(const HttpAnswer& answer, const FileOutcome& outcome) {
+  return outcome.failure.has_value() || answer.status == "403" || answer.status.starts_with('5');
+}
+
+// The second source's answer for a file: its station file, "404" for a report it does
+// not have, or the failed request.
+std::variant<std::string, FailedRequest> ApiOutcome(const ReportFile& file,
+                                                    const HttpAnswer& answer) {
+  const auto failed = [&](std::string cause, std::string words) {
+    return FailedRequest{file.fallbackUrl, std::move(cause), std::move(words)};
+  };
+  if (!answer.opened) return failed(answer.cause, answer.curlText);
+  if (answer.status == "204") return std::string("404");
+  if (!answer.Successful()) return failed(StatusCause(answer.status), StatusWords(answer));
+  if (!answer.complete) return failed(answer.cause, answer.curlText);
+  const ApiReport report = file.fromApi(answer.body);
+  switch (report.outcome) {
+    case ApiReport::Outcome::File:
+      return NormalizeReportText(report.text);
+    case ApiReport::Outcome::NotFound:
+      return std::string("404");
+    case ApiReport::Outcome::Unreadable:
+      break;
+  }
+  return failed(std::string(kUnreadableAnswerCause), report.text);
+}
+
+// The two files of one station, each from the server or, when it fails, the second
+// source, whose handle is opened only when it is needed.
+class StationPass {
+ public:
+  StationPass(const DownloadSettings& settings, const std::stop_token& stop)
+      : m_settings(settings), m_stop(stop) {}
+
+  // False when the pass was stopped.
+  bool Fetch(const InternetHandle& server, const ReportFile& file, std::string& text,
+             ReportOrigin& origin, std::vector<DownloadFailure>& failures) {
+    const HttpAnswer answer = FetchUrl(server, file.url, m_stop);
+    if (answer.stopped) return false;
+    FileOutcome outcome = ServerOutcome(file, answer);
+    if (!m_settings.fallbackBase.empty() && ServerFailing(answer, outcome)) {
+      std::optional<FailedRequest> fallbackFailure;
+      if (!FetchFromFallback(file, text, fallbackFailure)) return false;
+      if (!fallbackFailure) {
+        origin = ReportOrigin::Fallback;
+        return true;
+      }
+      // Both failed: the server's status becomes a failure that names both.
+      if (!outcome.failure) {
+        outcome.failure =
+            FailureOf(file, kOpenUrlFailedMessage, StatusCause(answer.status), StatusWords(answer));
+      }
+      outcome.failure->fallback = std::move(fallbackFailure);
+    }
+    if (outcome.failure) {
+      failures.push_back(std::move(*outcome.failure));
+    } else {
+      text = std::move(outcome.text);
+    }
+    return true;
+  }
+
+ private:
+  bool FetchFromFallback(const ReportFile& file, std::string& text,
+                         std::optional<FailedRequest>& failure) {
+    if (!m_api) m_api = OpenInternetHandle(m_settings.limits, m_settings.fallbackBase);
+    if (!*m_api) {
+      failure =
+          FailedRequest{file.fallbackUrl, "通信の準備ができません", "curl_easy_init() failed"};
+      return true;
+    }
+    const HttpAnswer answer = FetchUrl(**m_api, file.fallbackUrl, m_stop);
+    if (answer.stopped) return false;
+    auto outcome = ApiOutcome(file, answer);
+    if (auto* request = std::get_if<FailedRequest>(&outcome)) {
+      failure = std::move(*request);
+    } else {
+      text = std::move(std::get<std::string>(outcome));
+    }
+    return true;
+  }
+
+  const DownloadSettings& m_settings;
+  const std::stop_token& m_stop;
+  std::optional<std::optional<InternetHandle>> m_api;
+};
 
 }  // namespace
 
@@ -249,28 +166,56 @@ std::string TafUrl(std::string_view serverBase, std::string_view stationCode) {
   return std::string(TrimBase(serverBase)).append(kTafPath).append(stationCode).append(".TXT");
 }
 
+std::string ApiMetarUrl(std::string_view apiBase, std::string_view stationCode) {
+  return std::string(TrimBase(apiBase))
+      .append("/metar?ids=")
+      .append(stationCode)
+      .append("&format=json&hours=3");
+}
+
+std::string ApiTafUrl(std::string_view apiBase, std::string_view stationCode) {
+  return std::string(TrimBase(apiBase))
+      .append("/taf?ids=")
+      .append(stationCode)
+      .append("&format=json");
+}
+
+std::string ChooseFallbackBase(bool serverGiven, const std::optional<std::string>& fallback,
+                               bool noFallback) {
+  if (noFallback) return {};
+  if (fallback) return *fallback;
+  return serverGiven ? std::string() : std::string(kDefaultFallbackBase);
+}
+
 DownloadResult DownloadStationFiles(const std::string& stationCode,
                                     const DownloadSettings& settings, std::stop_token stop) {
   DownloadResult result;
+  const std::string& api = settings.fallbackBase;
   const ReportFile metar{ReportKind::Metar, MetarUrl(settings.serverBase, stationCode),
-                         kMetarReadFailedMessage};
+                         kMetarReadFailedMessage, ApiMetarUrl(api, stationCode), MetarFileFromApi};
   const ReportFile taf{ReportKind::Taf, TafUrl(settings.serverBase, stationCode),
-                       kTafReadFailedMessage};
-  const std::optional<InternetHandle> internet = OpenInternetHandle(settings);
-  if (!internet) {
+                       kTafReadFailedMessage, ApiTafUrl(api, stationCode), TafFileFromApi};
+  const std::optional<InternetHandle> server =
+      OpenInternetHandle(settings.limits, settings.serverBase);
+  if (!server) {
     result.failures.push_back(
         FailureOf(metar, kOpenFailedMessage, "通信の準備ができません", "curl_easy_init() failed"));
     return result;
   }
+  StationPass pass(settings, stop);
   result.stopped =
-      !FetchReport(*internet, metar, settings.limits, stop, result.metarText, result.failures) ||
-      !FetchReport(*internet, taf, settings.limits, stop, result.tafText, result.failures);
+      !pass.Fetch(*server, metar, result.metarText, result.metarOrigin, result.failures) ||
+      !pass.Fetch(*server, taf, result.tafText, result.tafOrigin, result.failures);
   if (result.stopped) result.failures.clear();
   return result;
 }
 
 void CurlReportSource::SetServerBase(std::string serverBase) {
   m_settings.serverBase = std::move(serverBase);
+}
+
+void CurlReportSource::SetFallbackBase(std::string fallbackBase) {
+  m_settings.fallbackBase = std::move(fallbackBase);
 }
 
 DownloadResult CurlReportSource::DownloadReports(const std::string& stationCode,

@@ -95,14 +95,14 @@ void ReportSession::FinishCycle(DownloadResult result) {
   ShowTaf(m_state, m_view, result.tafText);
   if (cycle != m_cycle) return;
   m_view.ShowWind(m_state.m_stationCode, m_state.Wind());
-  NoteShownMetar(result.metarText);
+  NoteShownReports(result);
   m_status.refreshFailedAt.reset();
   ShowStatus();
 }
 
 void ReportSession::FinishBackgroundRefresh(DownloadResult result) {
   if (ApplyRefreshedReports(result)) {
-    NoteShownMetar(result.metarText);
+    NoteShownReports(result);
     m_status.refreshFailedAt.reset();
   } else {
     m_status.refreshFailedAt = std::chrono::time_point_cast<std::chrono::seconds>(m_clock());
@@ -129,9 +129,11 @@ bool ReportSession::ApplyRefreshedReports(const DownloadResult& result) {
   return true;
 }
 
-void ReportSession::NoteShownMetar(const std::string& metarText) {
+void ReportSession::NoteShownReports(const DownloadResult& result) {
   m_status.metarIssued =
-      IsStatusText(metarText) ? std::nullopt : ReadIssueTime(TimeLineOf(metarText));
+      IsStatusText(result.metarText) ? std::nullopt : ReadIssueTime(TimeLineOf(result.metarText));
+  m_status.fromFallback =
+      result.metarOrigin == ReportOrigin::Fallback || result.tafOrigin == ReportOrigin::Fallback;
 }
 
 void ReportSession::ShowStatus() {

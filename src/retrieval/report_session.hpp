@@ -49,7 +49,7 @@ class ReportSession {
   void FinishCycle(DownloadResult result);
   void FinishBackgroundRefresh(DownloadResult result);
   bool ApplyRefreshedReports(const DownloadResult& result);
-  void NoteShownMetar(const std::string& metarText);
+  void NoteShownReports(const DownloadResult& result);
   void ShowStatus();
 
   ReportView& m_view;

@@ -2,6 +2,7 @@
 // the texts, and for every file that could not be fetched, why.
 #pragma once
 
+#include <optional>
 #include <stop_token>
 #include <string>
 #include <vector>
@@ -10,6 +11,18 @@
 
 namespace aerolume {
 
+// Where a report came from: the weather server, or the second source that stands in
+// when the server fails.
+enum class ReportOrigin { Primary, Fallback };
+
+// A request that failed: the address asked for, what went wrong in Japanese, and the
+// HTTP library's (or the answer reader's) own words for it.
+struct FailedRequest {
+  std::string url;
+  std::string cause;
+  std::string curlText;
+};
+
 // One file that could not be fetched, in the words the user reads.
 struct DownloadFailure {
   ReportKind report = ReportKind::Metar;
@@ -17,10 +30,13 @@ struct DownloadFailure {
   std::string url;       // the address asked for
   std::string cause;     // what went wrong, in Japanese
   std::string curlText;  // the HTTP library's own words for it
+  // The second source, when it was asked too and failed as well.
+  std::optional<FailedRequest> fallback{};
 };
 
 // The lines of the message box: the message, which report and its address, and the
-// cause with the library's words in parentheses.
+// cause with the library's words in parentheses; then the second source's address and
+// cause, when it was asked.
 std::string FailureMessageText(const DownloadFailure& failure);
 
 // Each text is the normalised file, an HTTP status text such as "404", or empty when
@@ -30,6 +46,8 @@ struct DownloadResult {
   std::string tafText;
   std::vector<DownloadFailure> failures;
   bool stopped = false;
+  ReportOrigin metarOrigin = ReportOrigin::Primary;
+  ReportOrigin tafOrigin = ReportOrigin::Primary;
 
   bool Succeeded() const { return failures.empty() && !stopped; }
 };

@@ -23,6 +23,8 @@ struct StationStatus {
   std::optional<std::chrono::sys_seconds> metarIssued;  // UTC issue time of the METAR shown
   // When the last background refresh failed; cleared by the next success.
   std::optional<std::chrono::sys_seconds> refreshFailedAt;
+  // A report shown came from the second source, the weather server having failed.
+  bool fromFallback = false;
 
   bool operator==(const StationStatus&) const = default;
 };

@@ -50,6 +50,7 @@ std::string WindowTitle(const StationStatus& status, std::chrono::sys_seconds no
     title.append(kSeparator).append("METAR ").append(ReportAgeText(age));
     if (age > kStaleReportAge) title += " (古い報告)";
   }
+  if (status.fromFallback) title += " (予備の配信元)";
   if (status.refreshFailedAt) {
     title.append(" (更新失敗 ").append(JapanClockText(*status.refreshFailedAt)).append(")");
   }

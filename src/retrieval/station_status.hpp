@@ -17,8 +17,9 @@ inline constexpr std::chrono::minutes kStaleReportAge{90};
 std::string ReportAgeText(std::chrono::seconds age);
 
 // "Aerolume" with no station; else the station list's entry, the METAR's age
-// ("(古い報告)" after it when stale) and "(更新失敗 HH:MM)" in Japan time after a failed
-// refresh: "RJTT 東京国際空港（羽田） — METAR 12分前 — Aerolume".
+// ("(古い報告)" after it when stale), "(予備の配信元)" when a report came from the second
+// source, and "(更新失敗 HH:MM)" in Japan time after a failed refresh:
+// "RJTT 東京国際空港（羽田） — METAR 12分前 — Aerolume".
 std::string WindowTitle(const StationStatus& status, std::chrono::sys_seconds now);
 
 }  // namespace aerolume

@@ -24,6 +24,8 @@ check 0 "Usage: aerolume [options]" -h
 check 2 "aerolume: Unknown option 'bogus'." --bogus
 check 2 "Try 'aerolume --help'." --bogus
 check 2 "aerolume: --server needs an http:// or https:// URL" --server ftp://127.0.0.1/data
+check 2 "aerolume: --fallback needs an http:// or https:// URL" --fallback file:///tmp/api
+check 0 "  --no-fallback     Ask only the weather-data server, whatever --fallback says." --help
 check 2 "aerolume: unexpected argument RJTT" RJTT
 check 2 "aerolume: Missing value after '--server'." --server
 exit "$failures"

@@ -97,9 +97,15 @@ TEST(FetchCommandTest, JsonCarriesTheDecodeObjects) {
   const auto decodeJson = [](const std::vector<std::string>& words, const std::string& file) {
     return RunCliWords(words, file).Json();
   };
-  EXPECT_EQ(fetched["metar"], decodeJson({"decode", "--json", "--station", "RJTT"}, kMetarFile));
-  EXPECT_EQ(fetched["taf"],
-            decodeJson({"decode", "--json", "--taf", "--station", "RJTT"}, kTafFile));
+  // Beside decode's objects, where each report came from.
+  nlohmann::json metar = fetched["metar"];
+  nlohmann::json taf = fetched["taf"];
+  EXPECT_EQ(metar["source"], "primary");
+  EXPECT_EQ(taf["source"], "primary");
+  metar.erase("source");
+  taf.erase("source");
+  EXPECT_EQ(metar, decodeJson({"decode", "--json", "--station", "RJTT"}, kMetarFile));
+  EXPECT_EQ(taf, decodeJson({"decode", "--json", "--taf", "--station", "RJTT"}, kTafFile));
 }
 
 TEST(FetchCommandTest, MissingMetarShowsNotFoundAndTheTaf) {

@@ -66,7 +66,9 @@ class FakeSource : public ReportSource {
     if (fail) {
       return {"", "", {kRefused, kRefused}};
     }
-    return {metar, taf, {}};
+    DownloadResult result{metar, taf, {}};
+    result.tafOrigin = tafOrigin;
+    return result;
   }
 
   inline static const DownloadFailure kRefused{
@@ -77,6 +79,7 @@ class FakeSource : public ReportSource {
   bool fail = false;
   std::string metar = "2012/05/06 12:00 RJTT 061200Z 34005KT 300V020 9999";
   std::string taf = "2012/05/06 05:00 TAF RJTT 060500Z 0606/0712 18010KT";
+  ReportOrigin tafOrigin = ReportOrigin::Primary;
   std::vector<std::string> windAtDownload;
 
  private:
@@ -332,6 +335,22 @@ TEST(ReportSessionTest, FailedBackgroundRefreshKeepsTheReportsAndIsNoted) {
   }
 }
 
+// The title tells while a report shown came from the second source.
+TEST(ReportSessionTest, StatusNotesTheSecondSourceUntilTheServerAnswersAgain) {
+  RefreshFixture f;
+  EXPECT_FALSE(f.session.Status().fromFallback);
+  f.source.tafOrigin = ReportOrigin::Fallback;
+  f.session.Refresh();
+  EXPECT_TRUE(f.session.Status().fromFallback);
+  f.source.fail = true;
+  f.session.RefreshInBackground();
+  EXPECT_TRUE(f.session.Status().fromFallback) << "a failed refresh leaves the reports shown";
+  f.source.fail = false;
+  f.source.tafOrigin = ReportOrigin::Primary;
+  f.session.RefreshInBackground();
+  EXPECT_FALSE(f.session.Status().fromFallback);
+}
+
 TEST(WindowTitleJapanTimeTest, StationAgeStaleAndFailedRefresh) {
   using namespace std::chrono;
   const sys_seconds issued = sys_days{year{2012} / 5 / 6} + hours{12};
@@ -353,12 +372,26 @@ TEST(WindowTitleJapanTimeTest, StationAgeStaleAndFailedRefresh) {
       {{"RJAA", issued, std::nullopt},
        91min,
        "RJAA 新東京国際空港（成田） — METAR 1時間31分前 (古い報告) — Aerolume"},
-      {{"RJAA", issued, std::nullopt}, 47h + 59min,
+      {{"RJAA", issued, std::nullopt},
+       47h + 59min,
        "RJAA 新東京国際空港（成田） — METAR 47時間59分前 (古い報告) — Aerolume"},
-      {{"RJAA", issued, std::nullopt}, 48h * 365,
+      {{"RJAA", issued, std::nullopt},
+       48h * 365,
        "RJAA 新東京国際空港（成田） — METAR 730日前 (古い報告) — Aerolume"},
-      {{"RJTT", issued, issued + 20min}, 25min,
+      {{"RJTT", issued, issued + 20min},
+       25min,
        "RJTT 東京国際空港（羽田） — METAR 25分前 (更新失敗 21:20) — Aerolume"},
+      {{"RJTT", issued, std::nullopt, true},
+       12min,
+       "RJTT 東京国際空港（羽田） — METAR 12分前 (予備の配信元) — Aerolume"},
+      {{"RJAA", issued, issued + 20min, true},
+       91min,
+       "RJAA 新東京国際空港（成田） — METAR 1時間31分前 (古い報告) (予備の配信元) (更新失敗 21:20) "
+       "— "
+       "Aerolume"},
+      {{"RJAA", std::nullopt, std::nullopt, true},
+       0s,
+       "RJAA 新東京国際空港（成田） (予備の配信元) — Aerolume"},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(WindowTitle(c.status, issued + c.age), c.title) << c.age.count();

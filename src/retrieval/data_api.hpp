@@ -1,0 +1,29 @@
+// The Aviation Weather Center's Data API as a second source of the station files: its
+// JSON answers turned into the files the weather server keeps.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace aerolume {
+
+// What one answer of the Data API holds for a station.
+struct ApiReport {
+  enum class Outcome {
+    File,        // `text` is a station file: the time line, a line end, the report
+    NotFound,    // no entry, or the entry lacks a field the file needs
+    Unreadable,  // not JSON, or not the shape the API gives; `text` says what is wrong
+  };
+  Outcome outcome = Outcome::NotFound;
+  std::string text;
+};
+
+// The latest observation (the largest "obsTime"); "METAR " or "SPECI " before the
+// report and "=" after it are dropped.
+ApiReport MetarFileFromApi(std::string_view json);
+// The entry marked "mostRecent", else the latest "issueTime" (Unix seconds, or
+// "2025-10-03T22:00:00.000Z" / "2023-11-03 21:54:03.000Z"); "TAF " is put before a
+// report without it.
+ApiReport TafFileFromApi(std::string_view json);
+
+}  // namespace aerolume
