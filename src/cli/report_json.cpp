@@ -55,7 +55,7 @@ nlohmann::json ReportJson(const std::string& station, ReportKind kind, const Sho
           {"time", shown.time},
           {"raw", shown.raw},
           {"decoded", shown.decoded},
-          {"lines", shown.lines},
+          {"lines", shown.Lines()},
           {"wind", isMetar ? WindJson(wind) : nlohmann::json()},
           {"runways", isMetar ? RunwaysJson(station, wind) : nlohmann::json()},
           {"error", shown.error ? nlohmann::json(*shown.error) : nlohmann::json()}};

@@ -7,9 +7,9 @@ bool DecodeContext::HasNeighbour(int offset) const {
   return at >= 0 && at < static_cast<long long>(groups.size());
 }
 
-std::string DecodeContext::Neighbour(int offset) const {
+std::string_view DecodeContext::Neighbour(int offset) const {
   if (!HasNeighbour(offset)) return {};
-  return GroupAt(groups, index + offset);
+  return groups[static_cast<std::size_t>(index + offset)];
 }
 
 }  // namespace aerolume

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "decoder/report_state.hpp"
 #include "translators/text.hpp"
@@ -19,12 +20,19 @@ struct DecodeContext {
   // (BECMG, TEMPO and FCST end the observation but open no remarks.)
   bool inRemarks = false;
 
-  const std::string& Group() const { return GroupAt(groups, index); }
+  // The current group; the walk only ever stands on one (the empty text past the end,
+  // where a rule that swallowed groups might look, rather than a fault).
+  std::string_view Group() const {
+    return static_cast<std::size_t>(index) < groups.size()
+               ? std::string_view(groups[static_cast<std::size_t>(index)])
+               : std::string_view();
+  }
   int GroupLength() const { return static_cast<int>(Group().size()); }
 
   // The group `offset` places away from the current one, or the empty text when the
-  // report has no group there: a report cut short never stops the decoding.
-  std::string Neighbour(int offset) const;
+  // report has no group there: a report cut short never stops the decoding. A view of
+  // the group, valid as long as the group list.
+  std::string_view Neighbour(int offset) const;
   bool HasNeighbour(int offset) const;
 
   // Swallow the next `count` groups: the step ends on the last of them.

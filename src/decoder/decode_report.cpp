@@ -7,6 +7,8 @@ namespace aerolume {
 
 namespace {
 
+constexpr std::string_view kLineEnd = "\r\n";
+
 void DecodeStep(DecodeContext& context) {
   for (const GroupRule& rule : RuleTable()) {
     if (rule.test(context)) {
@@ -16,20 +18,57 @@ void DecodeStep(DecodeContext& context) {
   }
 }
 
-}  // namespace
-
-std::vector<DecodedStep> DecodeReportSteps(ReportState& state, bool isMetar,
-                                           const GroupList& groups) {
-  std::vector<DecodedStep> steps;
+// Walks the report step by step; `onStep(first, last, text)` sees each step's line,
+// which the next step overwrites.
+template <typename OnStep>
+void ForEachStep(ReportState& state, bool isMetar, const GroupList& groups, OnStep onStep) {
   DecodeContext context{state, groups, isMetar, 0, {}, false};
   const int count = static_cast<int>(groups.size());
   for (context.index = 0; context.index < count; ++context.index) {
     const int first = context.index;
     context.stepText.clear();
     DecodeStep(context);
-    steps.push_back({first, context.index, std::move(context.stepText)});
+    onStep(first, context.index, context.stepText);
   }
+}
+
+}  // namespace
+
+std::vector<DecodedStep> DecodeReportSteps(ReportState& state, bool isMetar,
+                                           const GroupList& groups) {
+  std::vector<DecodedStep> steps;
+  ForEachStep(state, isMetar, groups, [&](int first, int last, const std::string& text) {
+    steps.push_back({first, last, text});
+  });
   return steps;
+}
+
+std::vector<std::string> DecodedText::Lines() const {
+  return DecodedLines(text, lineEnds);
+}
+
+std::vector<std::string> DecodedLines(std::string_view text,
+                                      const std::vector<std::size_t>& lineEnds) {
+  std::vector<std::string> lines;
+  lines.reserve(lineEnds.size());
+  std::size_t start = 0;
+  for (std::size_t end : lineEnds) {
+    lines.emplace_back(text.substr(start, end - start));
+    start = end + kLineEnd.size();
+  }
+  return lines;
+}
+
+void DecodeReportText(ReportState& state, bool isMetar, const GroupList& groups,
+                      DecodedText& decoded) {
+  decoded.text.clear();
+  decoded.lineEnds.clear();
+  decoded.lineEnds.reserve(groups.size());
+  ForEachStep(state, isMetar, groups, [&](int, int, const std::string& text) {
+    decoded.text.append(text);
+    decoded.lineEnds.push_back(decoded.text.size());
+    decoded.text.append(kLineEnd);
+  });
 }
 
 std::vector<std::string> DecodeReportLines(ReportState& state, bool isMetar,

@@ -11,9 +11,9 @@ constexpr int kFirstMetres = 100;
 }  // namespace
 
 std::optional<ValueRead> ReadMiles(const DecodeContext& c, int offset) {
-  const std::string first = c.Neighbour(offset);
+  const std::string first(c.Neighbour(offset));
   if (IsWholeMiles(first)) {
-    const std::string fraction = c.Neighbour(offset + 1);
+    const std::string fraction(c.Neighbour(offset + 1));
     if (IsMilesFraction(fraction)) return ValueRead{first + " " + fraction, offset + 1};
     return ValueRead{first, offset};
   }
@@ -22,7 +22,7 @@ std::optional<ValueRead> ReadMiles(const DecodeContext& c, int offset) {
 }
 
 std::optional<ValueRead> ReadVisibilityValue(const DecodeContext& c, int offset) {
-  const std::string group = c.Neighbour(offset);
+  const std::string group(c.Neighbour(offset));
   if (group.size() >= 3 && group.size() <= 4 && IsAllDigits(group) &&
       ToInt(group) >= kFirstMetres) {
     return ValueRead{group + "m", offset};
@@ -41,7 +41,7 @@ bool IsCloudAmount(std::string_view piece) {
   return piece == "FEW" || piece == "SCT" || piece == "BKN" || piece == "OVC";
 }
 
-bool IsRunwayName(const std::string& group) {
+bool IsRunwayName(std::string_view group) {
   return group.size() >= 5 && group.size() <= 6 && Left(group, 3) == "RWY" &&
          IsAllDigits(Mid(group, 3, 2));
 }

@@ -28,6 +28,6 @@ std::string MetresVisibilityText(std::string_view digits);
 bool IsCloudAmount(std::string_view piece);
 
 // RWY followed by the runway's designator: "RWY11".
-bool IsRunwayName(const std::string& group);
+bool IsRunwayName(std::string_view group);
 
 }  // namespace aerolume

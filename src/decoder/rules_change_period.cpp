@@ -40,14 +40,14 @@ bool IsChangeIndicator(std::string_view group) {
 // or when either half is no hour.
 bool IsChangeVisibility(const DecodeContext& c) {
   if (c.isMetar || !c.HasNeighbour(2) || IsChangeIndicator(c.Neighbour(2))) return true;
-  const std::string hours = c.Neighbour(1);
+  const std::string_view hours = c.Neighbour(1);
   return IsGreaterThan(Left(hours, 2), "24") || IsGreaterThan(Right(hours, 2), "24");
 }
 
 // The time that the group after the indicator stands for, or nothing when it is no
 // time of a shape the indicator takes or names a day or hour that does not exist.
 std::optional<std::string> ChangeTime(const DecodeContext& c, const ChangeWords& words) {
-  const std::string group = c.Neighbour(1);
+  const std::string_view group = c.Neighbour(1);
   const std::string& timeLine = c.state.m_timeLine;
   if (IsPeriodGroup(group)) {
     if (auto period = FormatValidityPeriod(group, timeLine)) return *period + words.afterPeriod;
@@ -61,7 +61,7 @@ std::optional<std::string> ChangeTime(const DecodeContext& c, const ChangeWords&
 
 void ApplyChange(DecodeContext& c, const ChangeWords& words) {
   c.state.m_pastObservation = true;
-  const std::string next = c.Neighbour(1);
+  const std::string_view next = c.Neighbour(1);
   if (const std::optional<std::string> time = ChangeTime(c, words)) {
     c.stepText = kNewParagraph + *time;
     c.Consume(1);
@@ -75,7 +75,7 @@ void ApplyChange(DecodeContext& c, const ChangeWords& words) {
 }
 
 // The time after FCST; a four-digit group there is always a pair of hours.
-std::optional<std::string> ForecastTime(const std::string& group, const std::string& timeLine) {
+std::optional<std::string> ForecastTime(std::string_view group, const std::string& timeLine) {
   if (IsPeriodGroup(group)) return FormatValidityPeriod(group, timeLine);
   if (IsFromGroup(group)) return FormatFromTime(group, timeLine);
   if (IsFourDigits(group)) return FormatHourRange(group, timeLine);

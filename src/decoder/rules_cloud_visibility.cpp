@@ -51,9 +51,9 @@ bool IsWholeBeforeMilesFraction(const DecodeContext& c) {
 // FEW, SCT, BKN or OVC with letters where the height belongs is no layer the
 // station reported; read as a height it would put a cloud on the ground.
 bool TestMalformedCloud(const DecodeContext& c) {
-  const std::string& g = c.Group();
+  const std::string_view g = c.Group();
   if (g.size() < 6 || !IsCloudAmount(Left(g, 3))) return false;
-  const std::string height = Mid(g, 3, 3);
+  const std::string_view height = Mid(g, 3, 3);
   return !IsAllDigits(height) && height != "///";
 }
 
@@ -75,12 +75,12 @@ void ApplyUnknownCloud(DecodeContext& c) {
 
 // 9999S, 5000NE, 3000S-W: the lowest visibility and the direction it lies in.
 bool TestDirectionalVisibility(const DecodeContext& c) {
-  const std::string& g = c.Group();
+  const std::string_view g = c.Group();
   return c.isMetar && g.size() > 4 && IsAllDigits(Left(g, 4)) && !DirectionRange(Mid(g, 4)).empty();
 }
 
 void ApplyDirectionalVisibility(DecodeContext& c) {
-  const std::string& g = c.Group();
+  const std::string_view g = c.Group();
   c.stepText = MetresVisibilityText(Left(g, 4)) + "(" + DirectionRange(Mid(g, 4)) + ")";
 }
 
@@ -91,7 +91,7 @@ bool TestMilesVisibility(const DecodeContext& c) {
 void ApplyMilesVisibility(DecodeContext& c) {
   std::string whole;
   if (IsWholeBeforeMilesFraction(c)) {
-    whole = c.Group() + " ";
+    whole = Concat({c.Group(), " "});
     c.Consume(1);
   }
   const MilesGroup read = ReadMilesGroup(c.Group()).value_or(MilesGroup{});

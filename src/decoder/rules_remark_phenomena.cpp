@@ -43,9 +43,9 @@ int AircraftReportEnd(const DecodeContext& c) {
   return 1;
 }
 
-std::string AircraftWord(const std::string& group) {
+std::string AircraftWord(std::string_view group) {
   const std::string_view word = LookUp(kAircraftWords, group);
-  return word.empty() ? group : std::string(word);
+  return std::string(word.empty() ? group : word);
 }
 
 }  // namespace

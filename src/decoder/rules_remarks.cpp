@@ -41,7 +41,7 @@ bool TestRainRate(const DecodeContext& c) {
 }
 
 void ApplyRainRate(DecodeContext& c) {
-  c.stepText = "降雨量" + Right(c.Group(), 2) + "mm/h";
+  c.stepText = Concat({"降雨量", Right(c.Group(), 2), "mm/h"});
 }
 
 bool TestPressureRise(const DecodeContext& c) {
@@ -71,7 +71,7 @@ void ApplyWindShear(DecodeContext& c) {
     c.Consume(2);
     return;
   }
-  const std::string runway = c.Neighbour(1);
+  const std::string_view runway = c.Neighbour(1);
   if (IsRunwayGroup(runway)) {
     c.stepText += runway;
     c.Consume(1);
@@ -90,15 +90,15 @@ void ApplyRemarksMarker(DecodeContext& c) {
 
 // Amount in eighths, cloud type, height in hundreds of feet: 1CU030.
 bool TestRemarkCloudLayer(const DecodeContext& c) {
-  const std::string& g = c.Group();
+  const std::string_view g = c.Group();
   return g.size() >= 6 && IsAllDigits(Left(g, 1)) && IsAllDigits(Right(g, 3)) &&
          !IsAllDigits(Mid(g, 1, 2));
 }
 
 void ApplyRemarkCloudLayer(DecodeContext& c) {
-  const std::string& g = c.Group();
-  c.stepText = FormatInt(ToInt(Right(g, 3))) + "00フィート " + Left(g, 1) + "/8 " +
-               CloudTypeName(Mid(g, 1, c.GroupLength() - 4));
+  const std::string_view g = c.Group();
+  c.stepText = Concat({FormatInt(ToInt(Right(g, 3))), "00フィート ", Left(g, 1), "/8 ",
+                       CloudTypeName(Mid(g, 1, c.GroupLength() - 4))});
 }
 
 bool TestNoSignificantChange(const DecodeContext& c) {
@@ -140,12 +140,12 @@ bool TestMaximumWind(const DecodeContext& c) {
 }
 
 void ApplyMaximumWind(DecodeContext& c) {
-  c.stepText = "最大風速" + c.Neighbour(2);
+  c.stepText = Concat({"最大風速", c.Neighbour(2)});
   c.Consume(2);
 }
 
 bool TestIntensityWord(const DecodeContext& c) {
-  const std::string& g = c.Group();
+  const std::string_view g = c.Group();
   return g == "FBL" || g == "HVY" || g == "MOD";
 }
 

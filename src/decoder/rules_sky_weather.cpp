@@ -42,7 +42,7 @@ std::string Celsius(std::string_view sign, std::string_view value) {
 // A dew point that was not measured (20/// and the like) is reported as unknown
 // rather than as a made-up 0.
 std::string DewPointText(std::string_view g, std::string_view sign) {
-  const std::string value = Right(g, 2);
+  const std::string_view value = Right(g, 2);
   if (value.size() != 2 || !IsAllDigits(value)) return "露点不明";
   return "露点" + Celsius(sign, value);
 }
@@ -67,7 +67,7 @@ std::string CloudTypeText(std::string_view g) {
 }  // namespace
 
 bool TestVerticalVisibility(const DecodeContext& c) {
-  const std::string& g = c.Group();
+  const std::string_view g = c.Group();
   return g.size() == 5 && Left(g, 2) == "VV" && IsAllDigits(Right(g, 3));
 }
 
@@ -77,7 +77,7 @@ void ApplyVerticalVisibility(DecodeContext& c) {
 }
 
 bool TestRunwayVisualRange(const DecodeContext& c) {
-  const std::string& g = c.Group();
+  const std::string_view g = c.Group();
   return g.size() >= 9 && Left(g, 1) == "R" && Digits(g, 1, 2) &&
          IsOneOf(Mid(g, 3, 1), {"/", "L", "R"});
 }
@@ -115,50 +115,50 @@ void ApplyClearBelowLimit(DecodeContext& c) {
 }
 
 bool TestTemperatureAboveZero(const DecodeContext& c) {
-  const std::string& g = c.Group();
+  const std::string_view g = c.Group();
   return g.size() == 5 && Digits(g, 0, 2) && Mid(g, 2, 1) == "/";
 }
 
 void ApplyTemperatureAboveZero(DecodeContext& c) {
-  const std::string& g = c.Group();
+  const std::string_view g = c.Group();
   c.stepText = TemperatureText(Left(g, 2), "", g, "");
 }
 
 bool TestTemperatureDewPointBelowZero(const DecodeContext& c) {
-  const std::string& g = c.Group();
+  const std::string_view g = c.Group();
   return g.size() == 6 && Digits(g, 0, 2) && Mid(g, 2, 1) == "/" && Mid(g, 3, 1) == "M";
 }
 
 void ApplyTemperatureDewPointBelowZero(DecodeContext& c) {
-  const std::string& g = c.Group();
+  const std::string_view g = c.Group();
   c.stepText = TemperatureText(Left(g, 2), "", g, "-");
 }
 
 bool TestTemperatureBothBelowZero(const DecodeContext& c) {
-  const std::string& g = c.Group();
+  const std::string_view g = c.Group();
   return g.size() == 7 && Left(g, 1) == "M" && Digits(g, 1, 2) && Mid(g, 3, 1) == "/";
 }
 
 void ApplyTemperatureBothBelowZero(DecodeContext& c) {
-  const std::string& g = c.Group();
+  const std::string_view g = c.Group();
   c.stepText = TemperatureText(Mid(g, 1, 2), "-", g, "-");
 }
 
 bool TestCloudLayer(const DecodeContext& c) {
-  const std::string& g = c.Group();
+  const std::string_view g = c.Group();
   return g.size() >= 6 && IsOneOf(Left(g, 3), {"FEW", "SCT", "BKN", "OVC"});
 }
 
 void ApplyCloudLayer(DecodeContext& c) {
-  const std::string& g = c.Group();
-  const std::string height = Mid(g, 3, 3);
+  const std::string_view g = c.Group();
+  const std::string_view height = Mid(g, 3, 3);
   std::string text = height == "///" ? "高さ不明 " : FormatInt(ToInt(height)) + "00フィート";
-  text += Left(g, 3) + "の" + CloudTypeText(g);
+  text += Concat({Left(g, 3), "の", CloudTypeText(g)});
   c.stepText = text;
 }
 
 bool TestPressureHectopascal(const DecodeContext& c) {
-  const std::string& g = c.Group();
+  const std::string_view g = c.Group();
   return g.size() == 5 && Left(g, 1) == "Q" && Digits(g, 1, 4);
 }
 
@@ -167,19 +167,19 @@ void ApplyPressureHectopascal(DecodeContext& c) {
 }
 
 bool TestPressureInches(const DecodeContext& c) {
-  const std::string& g = c.Group();
+  const std::string_view g = c.Group();
   return g.size() == 5 && Left(g, 1) == "A" && Digits(g, 1, 4);
 }
 
 // The hundredths are copied, so that 30.02 keeps its zero.
 void ApplyPressureInches(DecodeContext& c) {
-  const std::string& g = c.Group();
-  c.stepText = "気圧 " + FormatInt(ToInt(Mid(g, 1, 2))) + "." + Mid(g, 3, 2) + "inHg";
+  const std::string_view g = c.Group();
+  c.stepText = Concat({"気圧 ", FormatInt(ToInt(Mid(g, 1, 2))), ".", Mid(g, 3, 2), "inHg"});
 }
 
 // A four-digit group at the head of the list is not a visibility.
 bool TestVisibility(const DecodeContext& c) {
-  const std::string& g = c.Group();
+  const std::string_view g = c.Group();
   return g.size() == 4 && IsAllDigits(g) && c.index > 0;
 }
 
@@ -190,16 +190,16 @@ void ApplyVisibility(DecodeContext& c) {
 // PROB30, PROB40: the chance of the change group that follows. Tried before present
 // weather, which would otherwise read the PR as "partial".
 bool TestProbability(const DecodeContext& c) {
-  const std::string& g = c.Group();
+  const std::string_view g = c.Group();
   return g.size() == 6 && Left(g, 4) == "PROB" && Digits(g, 4, 2);
 }
 
 void ApplyProbability(DecodeContext& c) {
-  c.stepText = "確率" + Right(c.Group(), 2) + "%";
+  c.stepText = Concat({"確率", Right(c.Group(), 2), "%"});
 }
 
 bool TestPresentWeather(const DecodeContext& c) {
-  const std::string& g = c.Group();
+  const std::string_view g = c.Group();
   return g.size() >= 2 && (IsOneOf(Left(g, 1), {"-", "+"}) || IsWeatherCode(Left(g, 2)));
 }
 

@@ -11,7 +11,7 @@ namespace aerolume {
 namespace {
 
 std::optional<std::string> TrendTime(const DecodeContext& c) {
-  const std::string& g = c.Group();
+  const std::string_view g = c.Group();
   if (!c.isMetar || g.size() != 6 || (Left(g, 2) != "TL" && Left(g, 2) != "AT"))
     return std::nullopt;
   return FormatRemarkTime(Mid(g, 2), c.state.m_timeLine);
@@ -24,10 +24,10 @@ struct TemperatureForecast {
 
 // TX25/0615Z, TNM01/0221Z
 std::optional<TemperatureForecast> ReadTemperatureForecast(const DecodeContext& c) {
-  const std::string& g = c.Group();
+  const std::string_view g = c.Group();
   if (c.isMetar || (Left(g, 2) != "TX" && Left(g, 2) != "TN")) return std::nullopt;
   const bool belowZero = Mid(g, 2, 1) == "M";
-  const std::string rest = Mid(g, belowZero ? 3 : 2);
+  const std::string_view rest = Mid(g, belowZero ? 3 : 2);
   if (rest.size() != 8 || !IsAllDigits(Left(rest, 2)) || rest[2] != '/' || rest[7] != 'Z') {
     return std::nullopt;
   }
@@ -58,14 +58,14 @@ void ApplyTemperatureForecast(DecodeContext& c) {
 
 // QNH2992INS
 bool TestLowestAltimeter(const DecodeContext& c) {
-  const std::string& g = c.Group();
+  const std::string_view g = c.Group();
   return !c.isMetar && g.size() == 10 && Left(g, 3) == "QNH" && IsAllDigits(Mid(g, 3, 4)) &&
          Right(g, 3) == "INS";
 }
 
 void ApplyLowestAltimeter(DecodeContext& c) {
-  const std::string& g = c.Group();
-  c.stepText = "最低気圧 " + Mid(g, 3, 2) + "." + Mid(g, 5, 2) + "inHg";
+  const std::string_view g = c.Group();
+  c.stepText = Concat({"最低気圧 ", Mid(g, 3, 2), ".", Mid(g, 5, 2), "inHg"});
 }
 
 }  // namespace aerolume

@@ -66,9 +66,9 @@ bool IsDigitGroup(std::string_view g, std::size_t size) {
 }
 
 // The line of a coded group of digits that only US remarks use, or nothing.
-std::optional<std::string> CodedDigitsText(const std::string& g) {
+std::optional<std::string> CodedDigitsText(std::string_view g) {
   if (IsDigitGroup(g, 5)) {
-    const std::string value = Mid(g, 1);
+    const std::string_view value = Mid(g, 1);
     if (g[0] == '1') return Prefixed("6時間最高気温", TenthsCelsius(value));
     if (g[0] == '2') return Prefixed("6時間最低気温", TenthsCelsius(value));
     if (g[0] == '5') return Prefixed("3時間気圧変化 ", PressureTendency(value));
@@ -87,17 +87,17 @@ std::optional<std::string> CodedDigitsText(const std::string& g) {
 
 // P0012, 60012, 70125, P////: the amount, "微量" for a trace, "不明" when it
 // could not be measured.
-std::optional<std::string> PrecipitationText(const std::string& g) {
+std::optional<std::string> PrecipitationText(std::string_view g) {
   const std::string_view period = LookUp(kPrecipitationPeriods, Left(g, 1));
   if (g.size() != 5 || period.empty()) return std::nullopt;
-  const std::string amount = Mid(g, 1);
+  const std::string_view amount = Mid(g, 1);
   if (amount == "////") return std::string(period) + " 不明";
   if (amount == "0000") return std::string(period) + " 微量";
   return Prefixed(std::string(period) + " ", InchesOfPrecipitation(amount));
 }
 
 // T02560222 or T0256: temperature and dew point in tenths.
-std::optional<std::string> TenthsTemperatureText(const std::string& g) {
+std::optional<std::string> TenthsTemperatureText(std::string_view g) {
   if (Left(g, 1) != "T" || (g.size() != 5 && g.size() != 9)) return std::nullopt;
   const std::optional<std::string> temperature = TenthsCelsius(Mid(g, 1, 4));
   if (!temperature) return std::nullopt;
@@ -107,12 +107,12 @@ std::optional<std::string> TenthsTemperatureText(const std::string& g) {
   return "気温" + *temperature + " 露点" + *dewPoint;
 }
 
-std::optional<std::string> SeaLevelPressureText(const std::string& g) {
+std::optional<std::string> SeaLevelPressureText(std::string_view g) {
   if (g.size() != 6 || Left(g, 3) != "SLP") return std::nullopt;
   return Prefixed("海面気圧 ", SeaLevelPressure(Mid(g, 3)));
 }
 
-std::optional<std::string> NumberedRemarkText(const std::string& g) {
+std::optional<std::string> NumberedRemarkText(std::string_view g) {
   if (auto text = CodedDigitsText(g)) return text;
   if (auto text = PrecipitationText(g)) return text;
   if (auto text = TenthsTemperatureText(g)) return text;
@@ -120,15 +120,16 @@ std::optional<std::string> NumberedRemarkText(const std::string& g) {
 }
 
 // dddff(f)/(hh)mm of a peak wind: direction, speed and when.
-std::optional<std::string> PeakWindText(const std::string& g, const std::string& timeLine) {
+std::optional<std::string> PeakWindText(std::string_view g, const std::string& timeLine) {
   const std::size_t slash = g.find('/');
   if (slash != 5 && slash != 6) return std::nullopt;
-  const std::string wind = Left(g, static_cast<int>(slash));
+  const std::string_view wind = Left(g, static_cast<int>(slash));
   if (!IsAllDigits(wind)) return std::nullopt;
   const std::optional<std::string> time =
       FormatRemarkTime(Mid(g, static_cast<int>(slash) + 1), timeLine);
   if (!time) return std::nullopt;
-  return Left(wind, 3) + "方向 " + FormatInt(ToInt(Mid(wind, 3))) + "KTの最大瞬間風(" + *time + ")";
+  return Concat(
+      {Left(wind, 3), "方向 ", FormatInt(ToInt(Mid(wind, 3))), "KTの最大瞬間風(", *time, ")"});
 }
 
 }  // namespace
@@ -146,7 +147,7 @@ bool TestNumberedRemark(const DecodeContext& c) {
 }
 
 void ApplyNumberedRemark(DecodeContext& c) {
-  c.stepText = NumberedRemarkText(c.Group()).value_or(c.Group());
+  c.stepText = NumberedRemarkText(c.Group()).value_or(std::string(c.Group()));
 }
 
 bool TestRemarkWord(const DecodeContext& c) {
@@ -221,7 +222,7 @@ void ApplySensorOut(DecodeContext& c) {
   const std::string instrument(LookUp(kRunwaySensors, c.Group()));
   std::string runway;
   if (IsRunwayName(c.Neighbour(1))) {
-    runway = c.Neighbour(1) + "の";
+    runway = Concat({c.Neighbour(1), "の"});
     c.Consume(1);
   }
   c.stepText = runway + instrument + " " + std::string(kMissing);

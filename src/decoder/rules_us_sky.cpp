@@ -20,8 +20,8 @@ constexpr CodeText kVisibilitySites[] = {
 };
 
 // A cloud layer (BKN014) or a cloud amount standing alone (BKN).
-std::string AmountOfLayer(const std::string& group) {
-  const std::string amount = Left(group, 3);
+std::string AmountOfLayer(std::string_view group) {
+  const std::string amount(Left(group, 3));
   if (!IsCloudAmount(amount)) return {};
   if (group.size() == 3 || (group.size() >= 6 && IsAllDigits(Mid(group, 3, 3)))) return amount;
   return {};
@@ -38,16 +38,16 @@ std::optional<VariableVisibility> ReadVariableVisibility(const DecodeContext& c)
   int offset = 1;
   std::string lowest;
   if (IsWholeMiles(c.Neighbour(1)) && c.Neighbour(2).find('V') != std::string::npos) {
-    lowest = c.Neighbour(1) + " ";
+    lowest = Concat({c.Neighbour(1), " "});
     offset = 2;
   }
-  const std::string range = c.Neighbour(offset);
+  const std::string range(c.Neighbour(offset));
   const std::size_t v = range.find('V');
   if (v == std::string::npos) return std::nullopt;
   lowest += range.substr(0, v);
   std::string highest = range.substr(v + 1);
   if (IsWholeMiles(highest) && IsMilesFraction(c.Neighbour(offset + 1))) {
-    highest += " " + c.Neighbour(++offset);
+    highest += Concat({" ", c.Neighbour(++offset)});
   }
   if (!IsMiles(lowest) || !IsMiles(highest)) return std::nullopt;
   return VariableVisibility{lowest, highest, offset};
@@ -66,24 +66,24 @@ ValueRead VisibilityPhrase(const DecodeContext& c) {
     }
   }
   if (const auto value = ReadVisibilityValue(c, 1)) {
-    const std::string runway = c.Neighbour(value->lastOffset + 1);
+    const std::string runway(c.Neighbour(value->lastOffset + 1));
     if (IsRunwayName(runway)) return {runway + "の視程 " + value->text, value->lastOffset + 1};
     return {"視程 " + value->text, value->lastOffset};
   }
   return {"視程", 0};
 }
 
-std::string HundredsOfFeet(const std::string& digits) {
+std::string HundredsOfFeet(std::string_view digits) {
   return FormatInt(ToInt(digits) * 100);
 }
 
-bool IsCeilingHeight(const std::string& group) {
+bool IsCeilingHeight(std::string_view group) {
   return group.size() == 3 && IsAllDigits(group);
 }
 
 // The phrase that follows CIG, and its last group; CIG alone when none does.
 ValueRead CeilingPhrase(const DecodeContext& c) {
-  const std::string next = c.Neighbour(1);
+  const std::string next(c.Neighbour(1));
   if (next.size() == 7 && next[3] == 'V' && IsCeilingHeight(Left(next, 3)) &&
       IsCeilingHeight(Right(next, 3))) {
     return {"シーリング " + HundredsOfFeet(Left(next, 3)) + "～" + HundredsOfFeet(Right(next, 3)) +
@@ -92,7 +92,7 @@ ValueRead CeilingPhrase(const DecodeContext& c) {
   }
   if (!IsCeilingHeight(next)) return {"シーリング", 0};
   const std::string height = HundredsOfFeet(next) + "フィート";
-  if (IsRunwayName(c.Neighbour(2))) return {c.Neighbour(2) + "のシーリング " + height, 2};
+  if (IsRunwayName(c.Neighbour(2))) return {Concat({c.Neighbour(2), "のシーリング ", height}), 2};
   return {"シーリング " + height, 1};
 }
 
@@ -143,8 +143,8 @@ bool TestVariableSky(const DecodeContext& c) {
 
 void ApplyVariableSky(DecodeContext& c) {
   const bool atV = c.Group() == "V";
-  const std::string first = atV ? AmountOfLayer(c.Neighbour(-1)) : c.Group();
-  const std::string second = Left(c.Neighbour(atV ? 1 : 2), 3);
+  const std::string first = atV ? AmountOfLayer(c.Neighbour(-1)) : std::string(c.Group());
+  const std::string second(Left(c.Neighbour(atV ? 1 : 2), 3));
   c.stepText = "雲量 " + first + "～" + second + "で変化";
   c.Consume(atV ? 1 : 2);
 }

@@ -158,7 +158,7 @@ bool TestWeatherTimes(const DecodeContext& c) {
 }
 
 void ApplyWeatherTimes(DecodeContext& c) {
-  c.stepText = WeatherTimesText(c.Group(), c.state.m_timeLine).value_or(c.Group());
+  c.stepText = WeatherTimesText(c.Group(), c.state.m_timeLine).value_or(std::string(c.Group()));
 }
 
 }  // namespace aerolume

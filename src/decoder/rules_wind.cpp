@@ -69,7 +69,7 @@ void ApplyCalm(DecodeContext& c) {
 }
 
 bool TestWind(const DecodeContext& c) {
-  const std::string& g = c.Group();
+  const std::string_view g = c.Group();
   if (IsWindShape(g, true)) return true;
   // A bare dddff is only a wind at the head of the report, where nothing else
   // of that shape can stand.
@@ -78,14 +78,14 @@ bool TestWind(const DecodeContext& c) {
 }
 
 void ApplyWind(DecodeContext& c) {
-  const std::string& g = c.Group();
+  const std::string_view g = c.Group();
   const bool mayWrite = c.MayWriteWind();
   std::string text;
   if (Left(g, 3) == "VRB") {
     text = "方向不定 ";
     if (mayWrite) c.state.m_windDirection = -1;
   } else {
-    text = Left(g, 3) + "方向 ";
+    text = Concat({Left(g, 3), "方向 "});
     if (mayWrite) c.state.m_windDirection = ToInt(Left(g, 3));
   }
   const int speed = ToInt(Mid(g, 3, 2));
@@ -104,8 +104,8 @@ bool TestVariableSector(const DecodeContext& c) {
 }
 
 void ApplyVariableSector(DecodeContext& c) {
-  const std::string& g = c.Group();
-  c.stepText = "方向" + Left(g, 3) + "～" + Right(g, 3) + "で変化";
+  const std::string_view g = c.Group();
+  c.stepText = Concat({"方向", Left(g, 3), "～", Right(g, 3), "で変化"});
   if (c.MayWriteWind()) {
     c.state.m_windVarFrom = ToInt(Left(g, 3));
     c.state.m_windVarTo = ToInt(Right(g, 3));

@@ -35,6 +35,10 @@ void Present(ReportState& state, ReportView& view, ReportKind kind, const std::s
 
 }  // namespace
 
+std::vector<std::string> ShownReport::Lines() const {
+  return DecodedLines(decoded, lineEnds);
+}
+
 void SetReportFields(ReportView& view, ReportKind kind, const ShownReport& shown) {
   const ReportFields fields = FieldsOf(kind);
   view.SetField(fields.time, shown.time);
@@ -66,9 +70,10 @@ ShownReport ComposeReport(ReportState& state, ReportKind kind, const std::string
   shown.raw = BodyOf(text);
   const bool isMetar = kind == ReportKind::Metar;
   if (isMetar) state.m_pastObservation = false;
-  shown.lines =
-      DecodeReportLines(state, isMetar, SplitReportGroups(shown.raw, state.m_stationCode));
-  shown.decoded = JoinDecodedLines(shown.lines);
+  DecodedText decoded;
+  DecodeReportText(state, isMetar, SplitReportGroups(shown.raw, state.m_stationCode), decoded);
+  shown.decoded = std::move(decoded.text);
+  shown.lineEnds = std::move(decoded.lineEnds);
   return shown;
 }
 

@@ -18,7 +18,10 @@ struct ShownReport {
   std::string time;
   std::string raw;
   std::string decoded;
-  std::vector<std::string> lines;
+  std::vector<std::size_t> lineEnds;  // where each decoded line ends, before its CR LF
+
+  // The decoded lines, each without its CR LF.
+  std::vector<std::string> Lines() const;
   // The message for a time line that cannot be read; the fields then stay empty.
   std::optional<std::string> error;
 };

@@ -79,11 +79,11 @@ bool IsStatusText(std::string_view text) {
 }
 
 std::string TimeLineOf(std::string_view text) {
-  return Left(text, kTimeLineLength);
+  return std::string(Left(text, kTimeLineLength));
 }
 
 std::string BodyOf(std::string_view text) {
-  return Mid(text, kBodyStart);
+  return std::string(Mid(text, kBodyStart));
 }
 
 }  // namespace aerolume

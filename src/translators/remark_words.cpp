@@ -55,8 +55,10 @@ std::string RemarkCloudName(std::string_view group) {
 }
 
 std::string TranslateDistance(std::string_view group) {
-  if (IsDigitsWithUnit(group, "KM")) return Left(group, static_cast<int>(group.size()) - 2) + "km";
-  if (IsDigitsWithUnit(group, "M")) return Left(group, static_cast<int>(group.size()) - 1) + "m";
+  if (IsDigitsWithUnit(group, "KM"))
+    return Concat({Left(group, static_cast<int>(group.size()) - 2), "km"});
+  if (IsDigitsWithUnit(group, "M"))
+    return Concat({Left(group, static_cast<int>(group.size()) - 1), "m"});
   return {};
 }
 

@@ -49,7 +49,7 @@ void TranslateItem(std::string& result, std::string_view& rest) {
 }  // namespace
 
 std::string TranslateRunwayRange(std::string_view group) {
-  std::string result = "RWY" + Mid(group, 1, 2);
+  std::string result = Concat({"RWY", Mid(group, 1, 2)});
   std::string_view rest = group;
   Drop(rest, 3);
   if (!rest.empty() && rest.front() != '/') {

@@ -26,26 +26,35 @@ bool IsDigit(char c) {
 
 }  // namespace
 
-std::string Left(std::string_view text, int count) {
-  return std::string(text.substr(0, NonNegative(count)));
+std::string_view Left(std::string_view text, int count) {
+  return text.substr(0, NonNegative(count));
 }
 
-std::string Right(std::string_view text, int count) {
+std::string_view Right(std::string_view text, int count) {
   const std::size_t n = NonNegative(count);
-  if (n >= Length(text)) return std::string(text);
-  return std::string(text.substr(Length(text) - n));
+  if (n >= Length(text)) return text;
+  return text.substr(Length(text) - n);
 }
 
-std::string Mid(std::string_view text, int first, int count) {
+std::string_view Mid(std::string_view text, int first, int count) {
   const std::size_t start = NonNegative(first);
   if (start >= Length(text)) return {};
-  return std::string(text.substr(start, NonNegative(count)));
+  return text.substr(start, NonNegative(count));
 }
 
-std::string Mid(std::string_view text, int first) {
+std::string_view Mid(std::string_view text, int first) {
   const std::size_t start = NonNegative(first);
   if (start >= Length(text)) return {};
-  return std::string(text.substr(start));
+  return text.substr(start);
+}
+
+std::string Concat(std::initializer_list<std::string_view> pieces) {
+  std::size_t size = 0;
+  for (std::string_view piece : pieces) size += piece.size();
+  std::string text;
+  text.reserve(size);
+  for (std::string_view piece : pieces) text.append(piece);
+  return text;
 }
 
 int ToInt(std::string_view text) {

@@ -2,6 +2,7 @@
 // Positions and counts are bytes from 0; out-of-range arguments are cut, never rejected.
 #pragma once
 
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -11,10 +12,15 @@ namespace aerolume {
 // The groups of one report body, in report order; entries are never empty.
 using GroupList = std::vector<std::string>;
 
-std::string Left(std::string_view text, int count);
-std::string Right(std::string_view text, int count);
-std::string Mid(std::string_view text, int first, int count);
-std::string Mid(std::string_view text, int first);
+// Slices of `text`, valid as long as the text they are taken from: the rules test
+// groups slice by slice, and a slice that is never copied costs nothing.
+std::string_view Left(std::string_view text, int count);
+std::string_view Right(std::string_view text, int count);
+std::string_view Mid(std::string_view text, int first, int count);
+std::string_view Mid(std::string_view text, int first);
+
+// The pieces one after another, in one allocation: how the rules build their lines.
+std::string Concat(std::initializer_list<std::string_view> pieces);
 
 // Decimal conversion as C's atoi reads it ("08" -> 8, "1A" -> 1, "" -> 0), but
 // saturating instead of overflowing on absurdly long digit runs.
