@@ -10,9 +10,9 @@ namespace {
 constexpr std::string_view kLineEnd = "\r\n";
 
 void DecodeStep(DecodeContext& context) {
-  for (const GroupRule& rule : RuleTable()) {
-    if (rule.test(context)) {
-      rule.apply(context);
+  for (const GroupRule* rule : RulesForGroup(context.Group())) {
+    if (rule->test(context)) {
+      rule->apply(context);
       return;
     }
   }

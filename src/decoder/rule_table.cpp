@@ -1,5 +1,8 @@
 #include "decoder/rule_table.hpp"
 
+#include <array>
+#include <vector>
+
 #include "decoder/rules.hpp"
 
 namespace aerolume {
@@ -16,75 +19,75 @@ namespace {
 // intensity of a located phenomenon).
 // clang-format off
 constexpr GroupRule kRules[] = {
-    /*      1 */ {"correction", TestCorrection, ApplyCorrection},
-    /*      2 */ {"vertical visibility", TestVerticalVisibility, ApplyVerticalVisibility},
-    /*      3 */ {"extreme rain rate", TestExtremeRainRate, ApplyExtremeRainRate},
-    /*      4 */ {"rain rate", TestRainRate, ApplyRainRate},
-    /*      5 */ {"rapid pressure rise", TestPressureRise, ApplyPressureRise},
-    /*      6 */ {"rapid pressure fall", TestPressureFall, ApplyPressureFall},
-    /*      7 */ {"calm", TestCalm, ApplyCalm},
-    /*      8 */ {"wind", TestWind, ApplyWind},
-    /*      9 */ {"variable wind sector", TestVariableSector, ApplyVariableSector},
-    /*     10 */ {"runway visual range", TestRunwayVisualRange, ApplyRunwayVisualRange},
-    /*     11 */ {"CAVOK", TestCavok, ApplyCavok},
-    /*     12 */ {"sky clear", TestSkyClear, ApplySkyClear},
-    /*     13 */ {"no significant cloud", TestNoSignificantCloud, ApplyNoSignificantCloud},
-    /*     14 */ {"clear below the limit", TestClearBelowLimit, ApplyClearBelowLimit},
-    /*     15 */ {"temperature", TestTemperatureAboveZero, ApplyTemperatureAboveZero},
-    /*     16 */ {"temperature, dew point below zero", TestTemperatureDewPointBelowZero, ApplyTemperatureDewPointBelowZero},
-    /*     17 */ {"temperature, both below zero", TestTemperatureBothBelowZero, ApplyTemperatureBothBelowZero},
-    /*  < 18 */ {"malformed cloud group", TestMalformedCloud, ApplyAnythingElse},
-    /*     18 */ {"cloud layer", TestCloudLayer, ApplyCloudLayer},
-    /*     19 */ {"wind shear", TestWindShear, ApplyWindShear},
-    /*     20 */ {"pressure in hectopascal", TestPressureHectopascal, ApplyPressureHectopascal},
-    /*     21 */ {"pressure in inches of mercury", TestPressureInches, ApplyPressureInches},
-    /*     22 */ {"remarks marker", TestRemarksMarker, ApplyRemarksMarker},
-    /*     23 */ {"remark cloud layer", TestRemarkCloudLayer, ApplyRemarkCloudLayer},
-    /*     24 */ {"no significant change", TestNoSignificantChange, ApplyNoSignificantChange},
-    /*     25 */ {"end of significant weather", TestEndOfSignificantWeather, ApplyEndOfSignificantWeather},
-    /*     26 */ {"visibility", TestVisibility, ApplyVisibility},
-    /*     27 */ {"becoming", TestBecoming, ApplyBecoming},
-    /*     28 */ {"temporary", TestTemporary, ApplyTemporary},
-    /*     29 */ {"forecast", TestForecast, ApplyForecast},
-    /*     30 */ {"phenomenon with location", TestPhenomenonWithLocation, ApplyPhenomenonWithLocation},
-    /* PROBnn */ {"probability", TestProbability, ApplyProbability},
-    /*  < 31 */ {"weather begin and end times", TestWeatherTimes, ApplyWeatherTimes},
-    /*  < 31 */ {"remark word", TestRemarkWord, ApplyRemarkWord},
-    /*  < 31 */ {"sensor out of service", TestSensorOut, ApplySensorOut},
-    /*     31 */ {"present weather", TestPresentWeather, ApplyPresentWeather},
-    /*     32 */ {"validity period", TestValidityPeriod, ApplyValidityPeriod},
-    /*     33 */ {"from-time", TestFromTime, ApplyFromTime},
-    /*     34 */ {"maximum wind", TestMaximumWind, ApplyMaximumWind},
-    /*  < 35 */ {"aircraft report", TestAircraftReport, ApplyAircraftReport},
-    /*     35 */ {"intensity word", TestIntensityWord, ApplyIntensityWord},
-    /* > 35 */  {"automatic report", TestAutomaticReport, ApplyAutomaticReport},
-    /* > 35 */  {"missing report", TestMissingReport, ApplyMissingReport},
-    /* > 35 */  {"cancelled forecast", TestCancelledForecast, ApplyCancelledForecast},
-    /* > 35 */  {"amended forecast", TestAmendedForecast, ApplyAmendedForecast},
-    /* > 35 */  {"no cloud detected", TestNoCloudDetected, ApplyNoCloudDetected},
-    /* > 35 */  {"cloud of unknown amount", TestUnknownCloud, ApplyUnknownCloud},
-    /* > 35 */  {"directional visibility", TestDirectionalVisibility, ApplyDirectionalVisibility},
-    /* > 35 */  {"visibility in statute miles", TestMilesVisibility, ApplyMilesVisibility},
-    /* > 35 */  {"trend time", TestTrendTime, ApplyTrendTime},
-    /* > 35 */  {"temperature forecast", TestTemperatureForecast, ApplyTemperatureForecast},
-    /* > 35 */  {"lowest altimeter setting", TestLowestAltimeter, ApplyLowestAltimeter},
-    /* > 35 */  {"automated station type", TestStationType, ApplyStationType},
-    /* > 35 */  {"numbered remark", TestNumberedRemark, ApplyNumberedRemark},
-    /* > 35 */  {"missing value", TestMissingValue, ApplyMissingValue},
-    /* > 35 */  {"peak wind", TestPeakWind, ApplyPeakWind},
-    /* > 35 */  {"wind shift", TestWindShift, ApplyWindShift},
-    /* > 35 */  {"lenticular cloud", TestLenticularCloud, ApplyLenticularCloud},
-    /* > 35 */  {"tower or surface visibility", TestSiteVisibility, ApplySiteVisibility},
-    /* > 35 */  {"visibility remark", TestVisibilityRemark, ApplyVisibilityRemark},
-    /* > 35 */  {"ceiling remark", TestCeilingRemark, ApplyCeilingRemark},
-    /* > 35 */  {"variable sky", TestVariableSky, ApplyVariableSky},
-    /* > 35 */  {"lightning", TestLightning, ApplyLightning},
-    /* > 35 */  {"volcanic ash cloud", TestVolcanicAshCloud, ApplyVolcanicAshCloud},
-    /* > 35 */  {"phenomenon near or far", TestPhenomenonNearOrFar, ApplyPhenomenonNearOrFar},
-    /* > 35 */  {"phenomenon continued", TestPhenomenonContinued, ApplyPhenomenonContinued},
-    /* > 35 */  {"lone direction", TestLoneDirection, ApplyLoneDirection},
-    /* > 35 */  {"lone movement", TestLoneMovement, ApplyLoneMovement},
-    /*     36 */ {"anything else", TestAnythingElse, ApplyAnythingElse},
+    /*      1 */ {"correction", TestCorrection, ApplyCorrection, "C"},
+    /*      2 */ {"vertical visibility", TestVerticalVisibility, ApplyVerticalVisibility, "V"},
+    /*      3 */ {"extreme rain rate", TestExtremeRainRate, ApplyExtremeRainRate, "R"},
+    /*      4 */ {"rain rate", TestRainRate, ApplyRainRate, "R"},
+    /*      5 */ {"rapid pressure rise", TestPressureRise, ApplyPressureRise, "P"},
+    /*      6 */ {"rapid pressure fall", TestPressureFall, ApplyPressureFall, "P"},
+    /*      7 */ {"calm", TestCalm, ApplyCalm, "0"},
+    /*      8 */ {"wind", TestWind, ApplyWind, "V0123456789"},
+    /*      9 */ {"variable wind sector", TestVariableSector, ApplyVariableSector, ""},
+    /*     10 */ {"runway visual range", TestRunwayVisualRange, ApplyRunwayVisualRange, "R"},
+    /*     11 */ {"CAVOK", TestCavok, ApplyCavok, "C"},
+    /*     12 */ {"sky clear", TestSkyClear, ApplySkyClear, "S"},
+    /*     13 */ {"no significant cloud", TestNoSignificantCloud, ApplyNoSignificantCloud, "N"},
+    /*     14 */ {"clear below the limit", TestClearBelowLimit, ApplyClearBelowLimit, "C"},
+    /*     15 */ {"temperature", TestTemperatureAboveZero, ApplyTemperatureAboveZero, "0123456789"},
+    /*     16 */ {"temperature, dew point below zero", TestTemperatureDewPointBelowZero, ApplyTemperatureDewPointBelowZero, "0123456789"},
+    /*     17 */ {"temperature, both below zero", TestTemperatureBothBelowZero, ApplyTemperatureBothBelowZero, "M"},
+    /*  < 18 */ {"malformed cloud group", TestMalformedCloud, ApplyAnythingElse, "FSBO"},
+    /*     18 */ {"cloud layer", TestCloudLayer, ApplyCloudLayer, "FSBO"},
+    /*     19 */ {"wind shear", TestWindShear, ApplyWindShear, "W"},
+    /*     20 */ {"pressure in hectopascal", TestPressureHectopascal, ApplyPressureHectopascal, "Q"},
+    /*     21 */ {"pressure in inches of mercury", TestPressureInches, ApplyPressureInches, "A"},
+    /*     22 */ {"remarks marker", TestRemarksMarker, ApplyRemarksMarker, "R"},
+    /*     23 */ {"remark cloud layer", TestRemarkCloudLayer, ApplyRemarkCloudLayer, "0123456789"},
+    /*     24 */ {"no significant change", TestNoSignificantChange, ApplyNoSignificantChange, "N"},
+    /*     25 */ {"end of significant weather", TestEndOfSignificantWeather, ApplyEndOfSignificantWeather, "N"},
+    /*     26 */ {"visibility", TestVisibility, ApplyVisibility, "0123456789"},
+    /*     27 */ {"becoming", TestBecoming, ApplyBecoming, "B"},
+    /*     28 */ {"temporary", TestTemporary, ApplyTemporary, "T"},
+    /*     29 */ {"forecast", TestForecast, ApplyForecast, "F"},
+    /*     30 */ {"phenomenon with location", TestPhenomenonWithLocation, ApplyPhenomenonWithLocation, ""},
+    /* PROBnn */ {"probability", TestProbability, ApplyProbability, "P"},
+    /*  < 31 */ {"weather begin and end times", TestWeatherTimes, ApplyWeatherTimes, ""},
+    /*  < 31 */ {"remark word", TestRemarkWord, ApplyRemarkWord, ""},
+    /*  < 31 */ {"sensor out of service", TestSensorOut, ApplySensorOut, ""},
+    /*     31 */ {"present weather", TestPresentWeather, ApplyPresentWeather, ""},
+    /*     32 */ {"validity period", TestValidityPeriod, ApplyValidityPeriod, "0123456789"},
+    /*     33 */ {"from-time", TestFromTime, ApplyFromTime, "F"},
+    /*     34 */ {"maximum wind", TestMaximumWind, ApplyMaximumWind, "M"},
+    /*  < 35 */ {"aircraft report", TestAircraftReport, ApplyAircraftReport, ""},
+    /*     35 */ {"intensity word", TestIntensityWord, ApplyIntensityWord, "FHM"},
+    /* > 35 */  {"automatic report", TestAutomaticReport, ApplyAutomaticReport, "A"},
+    /* > 35 */  {"missing report", TestMissingReport, ApplyMissingReport, "N"},
+    /* > 35 */  {"cancelled forecast", TestCancelledForecast, ApplyCancelledForecast, "C"},
+    /* > 35 */  {"amended forecast", TestAmendedForecast, ApplyAmendedForecast, "A"},
+    /* > 35 */  {"no cloud detected", TestNoCloudDetected, ApplyNoCloudDetected, "N"},
+    /* > 35 */  {"cloud of unknown amount", TestUnknownCloud, ApplyUnknownCloud, "/"},
+    /* > 35 */  {"directional visibility", TestDirectionalVisibility, ApplyDirectionalVisibility, "0123456789"},
+    /* > 35 */  {"visibility in statute miles", TestMilesVisibility, ApplyMilesVisibility, ""},
+    /* > 35 */  {"trend time", TestTrendTime, ApplyTrendTime, "TA"},
+    /* > 35 */  {"temperature forecast", TestTemperatureForecast, ApplyTemperatureForecast, ""},
+    /* > 35 */  {"lowest altimeter setting", TestLowestAltimeter, ApplyLowestAltimeter, "Q"},
+    /* > 35 */  {"automated station type", TestStationType, ApplyStationType, ""},
+    /* > 35 */  {"numbered remark", TestNumberedRemark, ApplyNumberedRemark, ""},
+    /* > 35 */  {"missing value", TestMissingValue, ApplyMissingValue, "M"},
+    /* > 35 */  {"peak wind", TestPeakWind, ApplyPeakWind, "P"},
+    /* > 35 */  {"wind shift", TestWindShift, ApplyWindShift, "W"},
+    /* > 35 */  {"lenticular cloud", TestLenticularCloud, ApplyLenticularCloud, ""},
+    /* > 35 */  {"tower or surface visibility", TestSiteVisibility, ApplySiteVisibility, ""},
+    /* > 35 */  {"visibility remark", TestVisibilityRemark, ApplyVisibilityRemark, "V"},
+    /* > 35 */  {"ceiling remark", TestCeilingRemark, ApplyCeilingRemark, "C"},
+    /* > 35 */  {"variable sky", TestVariableSky, ApplyVariableSky, ""},
+    /* > 35 */  {"lightning", TestLightning, ApplyLightning, ""},
+    /* > 35 */  {"volcanic ash cloud", TestVolcanicAshCloud, ApplyVolcanicAshCloud, "V"},
+    /* > 35 */  {"phenomenon near or far", TestPhenomenonNearOrFar, ApplyPhenomenonNearOrFar, ""},
+    /* > 35 */  {"phenomenon continued", TestPhenomenonContinued, ApplyPhenomenonContinued, "A"},
+    /* > 35 */  {"lone direction", TestLoneDirection, ApplyLoneDirection, ""},
+    /* > 35 */  {"lone movement", TestLoneMovement, ApplyLoneMovement, ""},
+    /*     36 */ {"anything else", TestAnythingElse, ApplyAnythingElse, ""},
 };
 // clang-format on
 
@@ -100,6 +103,34 @@ void ApplyAnythingElse(DecodeContext& c) {
 
 std::span<const GroupRule> RuleTable() {
   return kRules;
+}
+
+namespace {
+
+// For each first byte, the rules that may take a group starting with it, in table
+// order: a group is tried against a handful of rules rather than all of them.
+struct RulesByFirstByte {
+  std::array<std::vector<const GroupRule*>, 256> rules;
+
+  RulesByFirstByte() {
+    for (std::size_t byte = 0; byte < rules.size(); ++byte) {
+      for (const GroupRule& rule : kRules) {
+        if (rule.firstBytes.empty() ||
+            rule.firstBytes.find(static_cast<char>(byte)) != std::string_view::npos) {
+          rules[byte].push_back(&rule);
+        }
+      }
+    }
+  }
+};
+
+}  // namespace
+
+std::span<const GroupRule* const> RulesForGroup(std::string_view group) {
+  static const RulesByFirstByte table;
+  // Groups are never empty; an empty one is tried against the rules for any byte.
+  const auto first = static_cast<unsigned char>(group.empty() ? '\0' : group.front());
+  return table.rules[first];
 }
 
 }  // namespace aerolume

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <span>
+#include <string_view>
 
 #include "decoder/decode_context.hpp"
 
@@ -11,8 +12,13 @@ struct GroupRule {
   const char* name;
   bool (*test)(const DecodeContext&);
   void (*apply)(DecodeContext&);
+  // The bytes a group this rule takes can start with; empty when it may be any.
+  std::string_view firstBytes;
 };
 
 std::span<const GroupRule> RuleTable();
+
+// The rules, in table order, whose test may hold for `group`, judged by its first byte.
+std::span<const GroupRule* const> RulesForGroup(std::string_view group);
 
 }  // namespace aerolume
