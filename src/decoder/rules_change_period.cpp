@@ -121,7 +121,7 @@ void ApplyForecast(DecodeContext& c) {
 }
 
 bool TestValidityPeriod(const DecodeContext& c) {
-  return IsPeriodGroup(c.Group()) && FormatValidityPeriod(c.Group(), c.state.m_timeLine);
+  return IsPeriodGroup(c.Group()) && HasValidityPeriod(c.Group(), c.state.m_timeLine);
 }
 
 void ApplyValidityPeriod(DecodeContext& c) {

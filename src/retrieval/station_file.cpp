@@ -1,5 +1,6 @@
 #include "retrieval/station_file.hpp"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "translators/japan_time.hpp"
@@ -12,6 +13,15 @@ constexpr int kTimeLineLength = 16;
 constexpr int kBodyStart = 17;
 // Code, space, DDHHMMZ, space.
 constexpr int kGroupsAfterCode = 13;
+
+// At least `width` digits, zeros in front, as "%0*d" writes a value that is never
+// negative here.
+void AppendPadded(std::string& text, int value, int width) {
+  std::string digits;
+  AppendInt(digits, value);
+  if (static_cast<int>(digits.size()) < width) text.append(width - digits.size(), '0');
+  text += digits;
+}
 
 }  // namespace
 
@@ -40,10 +50,19 @@ std::string NormalizeReportText(std::string_view bytes) {
 std::optional<std::string> FormatIssueTime(std::string_view timeLine) {
   const std::optional<CivilTime> japan = ToJapanTime(ReadTimeLine(timeLine));
   if (!japan) return std::nullopt;
-  char buffer[64];
-  std::snprintf(buffer, sizeof buffer, "%04d/%02d/%02d %02d:%02d", japan->year, japan->month,
-                japan->day, japan->hour, japan->minute);
-  return std::string(buffer);
+  // "%04d/%02d/%02d %02d:%02d", without the cost of formatted printing.
+  std::string text;
+  text.reserve(16);
+  AppendPadded(text, japan->year, 4);
+  text += '/';
+  AppendPadded(text, japan->month, 2);
+  text += '/';
+  AppendPadded(text, japan->day, 2);
+  text += ' ';
+  AppendPadded(text, japan->hour, 2);
+  text += ':';
+  AppendPadded(text, japan->minute, 2);
+  return text;
 }
 
 std::optional<std::chrono::sys_seconds> ReadIssueTime(std::string_view timeLine) {
@@ -61,6 +80,9 @@ GroupList SplitReportGroups(std::string_view body, std::string_view stationCode)
       codeAt == std::string_view::npos ? kGroupsAfterCode - 1 : codeAt + kGroupsAfterCode;
   GroupList groups;
   if (start >= body.size()) return groups;
+  groups.reserve(static_cast<std::size_t>(std::count(
+                     body.begin() + static_cast<std::ptrdiff_t>(start), body.end(), ' ')) +
+                 1);
   std::string_view rest = body.substr(start);
   while (!rest.empty()) {
     const std::size_t begin = rest.find_first_not_of(' ');

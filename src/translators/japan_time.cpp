@@ -15,11 +15,29 @@ bool FieldsInRange(const CivilTime& t) {
          t.hour >= 0 && t.hour <= 23 && t.minute >= 0 && t.minute <= 59;
 }
 
+bool IsLeapYear(int year) {
+  return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+}
+
+int DaysInMonth(int year, int month) {
+  constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  return month == 2 && IsLeapYear(year) ? 29 : kDays[month - 1];
+}
+
 }  // namespace
 
 std::optional<CivilTime> ToJapanTime(const CivilTime& utc) {
   using namespace std::chrono;
   if (!FieldsInRange(utc)) return std::nullopt;
+  // Most times stay inside their month, nine hours on: no calendar arithmetic.
+  const int hour = utc.hour + static_cast<int>(kJapanOffset.count());
+  const int monthDays = DaysInMonth(utc.year, utc.month);
+  if (hour < 24 && utc.day <= monthDays) {
+    return CivilTime{utc.year, utc.month, utc.day, hour, utc.minute};
+  }
+  if (hour >= 24 && utc.day < monthDays) {
+    return CivilTime{utc.year, utc.month, utc.day + 1, hour - 24, utc.minute};
+  }
   // Day 1 of the month plus (day - 1) days carries a 31st of a 30-day month over.
   const sys_days monthStart =
       year_month_day{year{utc.year}, month{static_cast<unsigned>(utc.month)}, day{1}};

@@ -1,5 +1,6 @@
 #include "translators/text.hpp"
 
+#include <charconv>
 #include <climits>
 #include <stdexcept>
 
@@ -77,6 +78,12 @@ int ToInt(std::string_view text) {
 
 std::string FormatInt(int value) {
   return std::to_string(value);
+}
+
+void AppendInt(std::string& text, int value) {
+  char digits[16];
+  const std::to_chars_result end = std::to_chars(digits, digits + sizeof digits, value);
+  text.append(digits, end.ptr);
 }
 
 bool IsGreaterThan(std::string_view text, std::string_view literal) {

@@ -28,6 +28,8 @@ int ToInt(std::string_view text);
 
 // "%d": signed decimal without padding.
 std::string FormatInt(int value);
+// The same digits, written at the end of `text`.
+void AppendInt(std::string& text, int value);
 
 // Byte-wise lexicographic order; a proper prefix sorts first.
 bool IsGreaterThan(std::string_view text, std::string_view literal);

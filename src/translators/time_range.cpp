@@ -44,8 +44,26 @@ std::optional<CivilTime> OnIssueDate(int hour, int minute, const CivilTime& line
   return ToJapanTime(CivilTime{line.year, line.month, line.day, EndOfDayAsMidnight(hour), minute});
 }
 
+// The pieces one after another: numbers as FormatInt writes them, and words.
+class TimeText {
+ public:
+  TimeText() { m_text.reserve(48); }
+  TimeText& operator<<(int number) {
+    AppendInt(m_text, number);
+    return *this;
+  }
+  TimeText& operator<<(std::string_view word) {
+    m_text.append(word);
+    return *this;
+  }
+  std::string Take() { return std::move(m_text); }
+
+ private:
+  std::string m_text;
+};
+
 std::string ClockText(const CivilTime& time) {
-  return FormatInt(time.hour) + "時" + FormatInt(time.minute) + "分";
+  return (TimeText() << time.hour << "時" << time.minute << "分").Take();
 }
 
 // The hour that minutes alone belong to.
@@ -56,20 +74,26 @@ int HourOfMinutes(int minute, const CivilTime& line) {
 
 }  // namespace
 
+bool HasValidityPeriod(std::string_view group, std::string_view timeLine) {
+  const CivilTime line = ReadTimeLine(timeLine);
+  return PeriodBound(group, 0, line) && PeriodBound(group, 5, line);
+}
+
 std::optional<std::string> FormatValidityPeriod(std::string_view group, std::string_view timeLine) {
   const CivilTime line = ReadTimeLine(timeLine);
   const std::optional<CivilTime> start = PeriodBound(group, 0, line);
   const std::optional<CivilTime> end = PeriodBound(group, 5, line);
   if (!start || !end) return std::nullopt;
-  return FormatInt(start->day) + "日" + FormatInt(start->hour) + "時～" + FormatInt(end->day) +
-         "日" + FormatInt(end->hour) + "時";
+  return (TimeText() << start->day << "日" << start->hour << "時～" << end->day << "日" << end->hour
+                     << "時")
+      .Take();
 }
 
 std::optional<std::string> FormatFromTime(std::string_view group, std::string_view timeLine) {
   const std::optional<CivilTime> from =
       OnIssueDate(ToInt(Mid(group, 2, 2)), ToInt(Right(group, 2)), ReadTimeLine(timeLine));
   if (!from) return std::nullopt;
-  return FormatInt(from->hour) + "時" + FormatInt(from->minute) + "分から";
+  return (TimeText() << from->hour << "時" << from->minute << "分から").Take();
 }
 
 std::optional<std::string> FormatHourRange(std::string_view group, std::string_view timeLine) {
@@ -77,14 +101,14 @@ std::optional<std::string> FormatHourRange(std::string_view group, std::string_v
   const std::optional<CivilTime> first = OnIssueDate(ToInt(Left(group, 2)), 0, line);
   const std::optional<CivilTime> second = OnIssueDate(ToInt(Right(group, 2)), 0, line);
   if (!first || !second) return std::nullopt;
-  return FormatInt(first->hour) + "時～" + FormatInt(second->hour) + "時";
+  return (TimeText() << first->hour << "時～" << second->hour << "時").Take();
 }
 
 std::optional<std::string> FormatDayHour(std::string_view group, std::string_view timeLine) {
   if (group.size() != 4 || !IsAllDigits(group)) return std::nullopt;
   const std::optional<CivilTime> time = PeriodBound(group, 0, ReadTimeLine(timeLine));
   if (!time) return std::nullopt;
-  return FormatInt(time->day) + "日" + FormatInt(time->hour) + "時";
+  return (TimeText() << time->day << "日" << time->hour << "時").Take();
 }
 
 std::optional<std::string> FormatRemarkTime(std::string_view digits, std::string_view timeLine) {

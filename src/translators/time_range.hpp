@@ -9,6 +9,9 @@
 
 namespace aerolume {
 
+// Whether FormatValidityPeriod gives a text for the group, without writing it.
+bool HasValidityPeriod(std::string_view group, std::string_view timeLine);
+
 // DDHH/DDHH -> "%d日%d時～%d日%d時" (start day and hour, end day and hour).
 std::optional<std::string> FormatValidityPeriod(std::string_view group, std::string_view timeLine);
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <optional>
 
 namespace aerolume {
@@ -38,6 +39,37 @@ INSTANTIATE_TEST_SUITE_P(
                     JapanTimeCase{{2012, 5, 6, 24, 0}, std::nullopt},
                     JapanTimeCase{{2012, 5, 6, -1, 0}, std::nullopt},
                     JapanTimeCase{{2012, 5, 6, 12, 60}, std::nullopt}));
+
+// The calendar arithmetic written out, as the conversion once did it for every time:
+// whatever shortcut the conversion takes, every day and hour of these years agrees.
+CivilTime OnTheCalendar(const CivilTime& utc) {
+  using namespace std::chrono;
+  const sys_days monthStart =
+      year_month_day{year{utc.year}, month{static_cast<unsigned>(utc.month)}, day{1}};
+  const sys_time<minutes> moment =
+      monthStart + days{utc.day - 1} + hours{utc.hour + 9} + minutes{utc.minute};
+  const sys_days date = floor<days>(moment);
+  const year_month_day ymd{date};
+  const hh_mm_ss clock{moment - date};
+  return {static_cast<int>(ymd.year()), static_cast<int>(static_cast<unsigned>(ymd.month())),
+          static_cast<int>(static_cast<unsigned>(ymd.day())),
+          static_cast<int>(clock.hours().count()), static_cast<int>(clock.minutes().count())};
+}
+
+TEST(JapanTimeCalendarTest, EveryDayAndHourAgreesWithTheCalendar) {
+  // Leap years of each rule (2000, 2024), years that are not (1900, 2100, 2023).
+  for (int year : {1900, 2000, 2023, 2024, 2100}) {
+    for (int month = 1; month <= 12; ++month) {
+      for (int day = 1; day <= 31; ++day) {
+        for (int hour = 0; hour <= 23; ++hour) {
+          const CivilTime utc{year, month, day, hour, 59};
+          ASSERT_EQ(ToJapanTime(utc), OnTheCalendar(utc))
+              << year << '-' << month << '-' << day << ' ' << hour;
+        }
+      }
+    }
+  }
+}
 
 TEST(JapanTimeLineTest, ReadsFixedPositions) {
   EXPECT_EQ(ReadTimeLine("2012/05/06 12:34"), (CivilTime{2012, 5, 6, 12, 34}));
