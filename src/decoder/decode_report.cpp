@@ -64,6 +64,10 @@ void DecodeReportText(ReportState& state, bool isMetar, const GroupList& groups,
   decoded.text.clear();
   decoded.lineEnds.clear();
   decoded.lineEnds.reserve(groups.size());
+  // A line is a few Japanese words: room for about that many bytes a group saves
+  // growing the text a step at a time.
+  constexpr std::size_t kBytesPerLine = 32;
+  decoded.text.reserve(groups.size() * kBytesPerLine);
   ForEachStep(state, isMetar, groups, [&](int, int, const std::string& text) {
     decoded.text.append(text);
     decoded.lineEnds.push_back(decoded.text.size());
@@ -73,24 +77,21 @@ void DecodeReportText(ReportState& state, bool isMetar, const GroupList& groups,
 
 std::vector<std::string> DecodeReportLines(ReportState& state, bool isMetar,
                                            const GroupList& groups) {
-  std::vector<std::string> lines;
-  for (DecodedStep& step : DecodeReportSteps(state, isMetar, groups)) {
-    lines.push_back(std::move(step.text));
-  }
-  return lines;
+  DecodedText decoded;
+  DecodeReportText(state, isMetar, groups, decoded);
+  return decoded.Lines();
 }
 
 std::string JoinDecodedLines(const std::vector<std::string>& lines) {
   std::string text;
-  for (const std::string& line : lines) {
-    text += line;
-    text += "\r\n";
-  }
+  for (const std::string& line : lines) Append(text, {line, kLineEnd});
   return text;
 }
 
 std::string DecodeReport(ReportState& state, bool isMetar, const GroupList& groups) {
-  return JoinDecodedLines(DecodeReportLines(state, isMetar, groups));
+  DecodedText decoded;
+  DecodeReportText(state, isMetar, groups, decoded);
+  return std::move(decoded.text);
 }
 
 }  // namespace aerolume

@@ -34,7 +34,17 @@ std::optional<ValueRead> ReadVisibilityValue(const DecodeContext& c, int offset)
 }
 
 std::string MetresVisibilityText(std::string_view digits) {
-  return "視程 " + (digits == "9999" ? std::string("10km以上") : std::string(digits) + "m");
+  std::string text;
+  AppendMetresVisibility(text, digits);
+  return text;
+}
+
+void AppendMetresVisibility(std::string& text, std::string_view digits) {
+  if (digits == "9999") {
+    text += "視程 10km以上";
+  } else {
+    Append(text, {"視程 ", digits, "m"});
+  }
 }
 
 bool IsCloudAmount(std::string_view piece) {

@@ -23,6 +23,7 @@ std::optional<ValueRead> ReadVisibilityValue(const DecodeContext& c, int offset)
 
 // Four digits of visibility: "視程 5000m", and "視程 10km以上" for 9999.
 std::string MetresVisibilityText(std::string_view digits);
+void AppendMetresVisibility(std::string& text, std::string_view digits);
 
 // FEW, SCT, BKN or OVC.
 bool IsCloudAmount(std::string_view piece);

@@ -63,10 +63,11 @@ void ApplyChange(DecodeContext& c, const ChangeWords& words) {
   c.state.m_pastObservation = true;
   const std::string_view next = c.Neighbour(1);
   if (const std::optional<std::string> time = ChangeTime(c, words)) {
-    c.stepText = kNewParagraph + *time;
+    Append(c.stepText, {kNewParagraph, *time});
     c.Consume(1);
   } else if (IsFourDigits(next) && IsChangeVisibility(c)) {
-    c.stepText = words.beforeVisibility + MetresVisibilityText(next);
+    c.stepText = words.beforeVisibility;
+    AppendMetresVisibility(c.stepText, next);
     c.Consume(1);
   } else {
     // Whatever follows is decoded on its own in the next step.

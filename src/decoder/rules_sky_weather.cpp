@@ -35,21 +35,30 @@ bool IsOneOf(std::string_view piece, std::initializer_list<std::string_view> cho
   return false;
 }
 
-std::string Celsius(std::string_view sign, std::string_view value) {
-  return std::string(sign) + FormatInt(ToInt(value)) + std::string(kDegrees);
+void AppendCelsius(std::string& text, std::string_view sign, std::string_view value) {
+  text += sign;
+  AppendInt(text, ToInt(value));
+  text += kDegrees;
 }
 
 // A dew point that was not measured (20/// and the like) is reported as unknown
 // rather than as a made-up 0.
-std::string DewPointText(std::string_view g, std::string_view sign) {
+void AppendDewPoint(std::string& text, std::string_view g, std::string_view sign) {
   const std::string_view value = Right(g, 2);
-  if (value.size() != 2 || !IsAllDigits(value)) return "露点不明";
-  return "露点" + Celsius(sign, value);
+  if (value.size() != 2 || !IsAllDigits(value)) {
+    text += "露点不明";
+    return;
+  }
+  text += "露点";
+  AppendCelsius(text, sign, value);
 }
 
-std::string TemperatureText(std::string_view temperature, std::string_view temperatureSign,
-                            std::string_view g, std::string_view dewPointSign) {
-  return "気温" + Celsius(temperatureSign, temperature) + " " + DewPointText(g, dewPointSign);
+void WriteTemperature(DecodeContext& c, std::string_view temperature,
+                      std::string_view temperatureSign, std::string_view dewPointSign) {
+  c.stepText = "気温";
+  AppendCelsius(c.stepText, temperatureSign, temperature);
+  c.stepText += ' ';
+  AppendDewPoint(c.stepText, c.Group(), dewPointSign);
 }
 
 void ApplySkyWord(DecodeContext& c) {
@@ -121,7 +130,7 @@ bool TestTemperatureAboveZero(const DecodeContext& c) {
 
 void ApplyTemperatureAboveZero(DecodeContext& c) {
   const std::string_view g = c.Group();
-  c.stepText = TemperatureText(Left(g, 2), "", g, "");
+  WriteTemperature(c, Left(g, 2), "", "");
 }
 
 bool TestTemperatureDewPointBelowZero(const DecodeContext& c) {
@@ -131,7 +140,7 @@ bool TestTemperatureDewPointBelowZero(const DecodeContext& c) {
 
 void ApplyTemperatureDewPointBelowZero(DecodeContext& c) {
   const std::string_view g = c.Group();
-  c.stepText = TemperatureText(Left(g, 2), "", g, "-");
+  WriteTemperature(c, Left(g, 2), "", "-");
 }
 
 bool TestTemperatureBothBelowZero(const DecodeContext& c) {
@@ -141,7 +150,7 @@ bool TestTemperatureBothBelowZero(const DecodeContext& c) {
 
 void ApplyTemperatureBothBelowZero(DecodeContext& c) {
   const std::string_view g = c.Group();
-  c.stepText = TemperatureText(Mid(g, 1, 2), "-", g, "-");
+  WriteTemperature(c, Mid(g, 1, 2), "-", "-");
 }
 
 bool TestCloudLayer(const DecodeContext& c) {
@@ -152,9 +161,14 @@ bool TestCloudLayer(const DecodeContext& c) {
 void ApplyCloudLayer(DecodeContext& c) {
   const std::string_view g = c.Group();
   const std::string_view height = Mid(g, 3, 3);
-  std::string text = height == "///" ? "高さ不明 " : FormatInt(ToInt(height)) + "00フィート";
-  text += Concat({Left(g, 3), "の", CloudTypeText(g)});
-  c.stepText = text;
+  std::string& text = c.stepText;
+  if (height == "///") {
+    text = "高さ不明 ";
+  } else {
+    AppendInt(text, ToInt(height));
+    text += "00フィート";
+  }
+  Append(text, {Left(g, 3), "の", CloudTypeText(g)});
 }
 
 bool TestPressureHectopascal(const DecodeContext& c) {
@@ -163,7 +177,9 @@ bool TestPressureHectopascal(const DecodeContext& c) {
 }
 
 void ApplyPressureHectopascal(DecodeContext& c) {
-  c.stepText = "気圧 " + FormatInt(ToInt(Mid(c.Group(), 1, 4))) + "hPa";
+  c.stepText = "気圧 ";
+  AppendInt(c.stepText, ToInt(Mid(c.Group(), 1, 4)));
+  c.stepText += "hPa";
 }
 
 bool TestPressureInches(const DecodeContext& c) {
@@ -184,7 +200,7 @@ bool TestVisibility(const DecodeContext& c) {
 }
 
 void ApplyVisibility(DecodeContext& c) {
-  c.stepText = MetresVisibilityText(c.Group());
+  AppendMetresVisibility(c.stepText, c.Group());
 }
 
 // PROB30, PROB40: the chance of the change group that follows. Tried before present
@@ -204,7 +220,7 @@ bool TestPresentWeather(const DecodeContext& c) {
 }
 
 void ApplyPresentWeather(DecodeContext& c) {
-  c.stepText = TranslateWeather(c.Group());
+  AppendWeather(c.stepText, c.Group());
 }
 
 }  // namespace aerolume

@@ -51,10 +51,12 @@ int GustSpeed(std::string_view g) {
   return -1;
 }
 
-std::string GustText(std::string_view g) {
+void AppendGust(std::string& text, std::string_view g) {
   const int gust = GustSpeed(g);
-  if (gust < 0) return {};
-  return " 最大" + FormatInt(gust) + (Mid(g, 5, 2) == "GP" ? "KT以上" : "KT");
+  if (gust < 0) return;
+  text += " 最大";
+  AppendInt(text, gust);
+  text += Mid(g, 5, 2) == "GP" ? "KT以上" : "KT";
 }
 
 }  // namespace
@@ -80,23 +82,24 @@ bool TestWind(const DecodeContext& c) {
 void ApplyWind(DecodeContext& c) {
   const std::string_view g = c.Group();
   const bool mayWrite = c.MayWriteWind();
-  std::string text;
+  std::string& text = c.stepText;
   if (Left(g, 3) == "VRB") {
     text = "方向不定 ";
     if (mayWrite) c.state.m_windDirection = -1;
   } else {
-    text = Concat({Left(g, 3), "方向 "});
+    Append(text, {Left(g, 3), "方向 "});
     if (mayWrite) c.state.m_windDirection = ToInt(Left(g, 3));
   }
   const int speed = ToInt(Mid(g, 3, 2));
-  text += FormatInt(speed) + "KT";
+  AppendInt(text, speed);
+  text += "KT";
   if (mayWrite) {
     c.state.m_windSpeed = speed;
     c.state.m_windGust = GustSpeed(g);
     c.state.m_windCalm = false;
   }
-  text += GustText(g);
-  c.stepText = text + "の風";
+  AppendGust(text, g);
+  text += "の風";
 }
 
 bool TestVariableSector(const DecodeContext& c) {
@@ -105,7 +108,7 @@ bool TestVariableSector(const DecodeContext& c) {
 
 void ApplyVariableSector(DecodeContext& c) {
   const std::string_view g = c.Group();
-  c.stepText = Concat({"方向", Left(g, 3), "～", Right(g, 3), "で変化"});
+  Append(c.stepText, {"方向", Left(g, 3), "～", Right(g, 3), "で変化"});
   if (c.MayWriteWind()) {
     c.state.m_windVarFrom = ToInt(Left(g, 3));
     c.state.m_windVarTo = ToInt(Right(g, 3));

@@ -58,6 +58,10 @@ std::string Concat(std::initializer_list<std::string_view> pieces) {
   return text;
 }
 
+void Append(std::string& text, std::initializer_list<std::string_view> pieces) {
+  for (std::string_view piece : pieces) text.append(piece);
+}
+
 int ToInt(std::string_view text) {
   std::size_t pos = 0;
   while (pos < text.size() && IsBlank(text[pos])) ++pos;

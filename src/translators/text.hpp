@@ -21,6 +21,8 @@ std::string_view Mid(std::string_view text, int first);
 
 // The pieces one after another, in one allocation: how the rules build their lines.
 std::string Concat(std::initializer_list<std::string_view> pieces);
+// The pieces written at the end of `text`, which keeps the room it has.
+void Append(std::string& text, std::initializer_list<std::string_view> pieces);
 
 // Decimal conversion as C's atoi reads it ("08" -> 8, "1A" -> 1, "" -> 0), but
 // saturating instead of overflowing on absurdly long digit runs.

@@ -28,6 +28,11 @@ constexpr std::size_t kCodeLength = 2;
 
 std::string TranslateWeather(std::string_view group) {
   std::string result;
+  AppendWeather(result, group);
+  return result;
+}
+
+void AppendWeather(std::string& result, std::string_view group) {
   std::string_view rest = group;
   while (!rest.empty()) {
     // A one-byte entry can only match the one-byte piece, a code only the two-byte one.
@@ -44,7 +49,6 @@ std::string TranslateWeather(std::string_view group) {
     result += word;
     rest.remove_prefix(length);
   }
-  return result;
 }
 
 bool IsWeatherCode(std::string_view twoLetters) {

@@ -10,6 +10,8 @@ namespace aerolume {
 // by its word, without separators; from the first unknown piece on the group is
 // copied unchanged. Empty only for an empty group.
 std::string TranslateWeather(std::string_view group);
+// The same words, written at the end of `result`.
+void AppendWeather(std::string& result, std::string_view group);
 
 // True for exactly the two-letter codes that TranslateWeather knows, so that the
 // decoder takes for weather only the groups that this translator can start on.
