@@ -46,26 +46,38 @@ bool IsChangeVisibility(const DecodeContext& c) {
 
 // The time that the group after the indicator stands for, or nothing when it is no
 // time of a shape the indicator takes or names a day or hour that does not exist.
-std::optional<std::string> ChangeTime(const DecodeContext& c, const ChangeWords& words) {
+// Written at the end of `text`; false, with nothing written, when there is none.
+bool AppendChangeTime(const DecodeContext& c, const ChangeWords& words, std::string& text) {
   const std::string_view group = c.Neighbour(1);
   const std::string& timeLine = c.state.m_timeLine;
   if (IsPeriodGroup(group)) {
-    if (auto period = FormatValidityPeriod(group, timeLine)) return *period + words.afterPeriod;
-  } else if (IsFromGroup(group)) {
-    if (auto from = FormatFromTime(group, timeLine)) return *from + words.afterFromTime;
-  } else if (IsFourDigits(group) && !IsChangeVisibility(c)) {
-    if (auto hours = FormatHourRange(group, timeLine)) return *hours + words.afterPeriod;
+    if (!AppendValidityPeriod(text, group, timeLine)) return false;
+    text += words.afterPeriod;
+    return true;
   }
-  return std::nullopt;
+  std::optional<std::string> time;
+  if (IsFromGroup(group)) {
+    time = FormatFromTime(group, timeLine);
+    if (time) *time += words.afterFromTime;
+  } else if (IsFourDigits(group) && !IsChangeVisibility(c)) {
+    time = FormatHourRange(group, timeLine);
+    if (time) *time += words.afterPeriod;
+  }
+  if (!time) return false;
+  text += *time;
+  return true;
 }
 
 void ApplyChange(DecodeContext& c, const ChangeWords& words) {
   c.state.m_pastObservation = true;
   const std::string_view next = c.Neighbour(1);
-  if (const std::optional<std::string> time = ChangeTime(c, words)) {
-    Append(c.stepText, {kNewParagraph, *time});
+  c.stepText = kNewParagraph;
+  if (AppendChangeTime(c, words, c.stepText)) {
     c.Consume(1);
-  } else if (IsFourDigits(next) && IsChangeVisibility(c)) {
+    return;
+  }
+  c.stepText.clear();
+  if (IsFourDigits(next) && IsChangeVisibility(c)) {
     c.stepText = words.beforeVisibility;
     AppendMetresVisibility(c.stepText, next);
     c.Consume(1);

@@ -53,6 +53,22 @@ std::optional<CivilTime> ToJapanTime(const CivilTime& utc) {
 }
 
 CivilTime ReadTimeLine(std::string_view timeLine) {
+  // The time line as the server writes it: digits where the fields stand.
+  const auto digits = [&](std::size_t at, std::size_t count) {
+    int value = 0;
+    for (std::size_t i = at; i < at + count; ++i) {
+      if (timeLine[i] < '0' || timeLine[i] > '9') return -1;
+      value = value * 10 + (timeLine[i] - '0');
+    }
+    return value;
+  };
+  if (timeLine.size() >= 16) {
+    const CivilTime time{digits(0, 4), digits(5, 2), digits(8, 2), digits(11, 2), digits(14, 2)};
+    if (time.year >= 0 && time.month >= 0 && time.day >= 0 && time.hour >= 0 && time.minute >= 0) {
+      return time;
+    }
+  }
+  // Anything else is read field by field as atoi would.
   return CivilTime{ToInt(Mid(timeLine, 0, 4)), ToInt(Mid(timeLine, 5, 2)),
                    ToInt(Mid(timeLine, 8, 2)), ToInt(Mid(timeLine, 11, 2)),
                    ToInt(Mid(timeLine, 14, 2))};

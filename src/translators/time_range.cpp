@@ -79,14 +79,26 @@ bool HasValidityPeriod(std::string_view group, std::string_view timeLine) {
   return PeriodBound(group, 0, line) && PeriodBound(group, 5, line);
 }
 
-std::optional<std::string> FormatValidityPeriod(std::string_view group, std::string_view timeLine) {
+bool AppendValidityPeriod(std::string& text, std::string_view group, std::string_view timeLine) {
   const CivilTime line = ReadTimeLine(timeLine);
   const std::optional<CivilTime> start = PeriodBound(group, 0, line);
   const std::optional<CivilTime> end = PeriodBound(group, 5, line);
-  if (!start || !end) return std::nullopt;
-  return (TimeText() << start->day << "日" << start->hour << "時～" << end->day << "日" << end->hour
-                     << "時")
-      .Take();
+  if (!start || !end) return false;
+  AppendInt(text, start->day);
+  text += "日";
+  AppendInt(text, start->hour);
+  text += "時～";
+  AppendInt(text, end->day);
+  text += "日";
+  AppendInt(text, end->hour);
+  text += "時";
+  return true;
+}
+
+std::optional<std::string> FormatValidityPeriod(std::string_view group, std::string_view timeLine) {
+  std::string text;
+  if (!AppendValidityPeriod(text, group, timeLine)) return std::nullopt;
+  return text;
 }
 
 std::optional<std::string> FormatFromTime(std::string_view group, std::string_view timeLine) {

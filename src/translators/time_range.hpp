@@ -14,6 +14,8 @@ bool HasValidityPeriod(std::string_view group, std::string_view timeLine);
 
 // DDHH/DDHH -> "%d日%d時～%d日%d時" (start day and hour, end day and hour).
 std::optional<std::string> FormatValidityPeriod(std::string_view group, std::string_view timeLine);
+// The same text written at the end of `text`; false, and nothing written, when there is none.
+bool AppendValidityPeriod(std::string& text, std::string_view group, std::string_view timeLine);
 
 // FMhhmm -> "%d時%d分から".
 std::optional<std::string> FormatFromTime(std::string_view group, std::string_view timeLine);

@@ -1,5 +1,7 @@
 #include "translators/weather.hpp"
 
+#include <array>
+
 #include "translators/vocabulary.hpp"
 
 namespace aerolume {
@@ -23,6 +25,44 @@ constexpr CodeText kWeatherWords[] = {
 // clang-format on
 
 constexpr std::size_t kCodeLength = 2;
+constexpr int kLetters = 26;
+
+int LetterIndex(char c) {
+  return c >= 'A' && c <= 'Z' ? c - 'A' : -1;
+}
+
+// The word of each two-letter code, found by its letters rather than by a search of
+// the vocabulary: every group of a report is asked whether it is weather.
+class TwoLetterWords {
+ public:
+  TwoLetterWords() {
+    for (const CodeText& entry : kWeatherWords) {
+      if (entry.code.size() != kCodeLength) continue;
+      m_words[Slot(entry.code)] = entry.text;
+    }
+  }
+
+  std::string_view Find(std::string_view code) const {
+    if (code.size() != kCodeLength) return {};
+    const int first = LetterIndex(code[0]);
+    const int second = LetterIndex(code[1]);
+    if (first < 0 || second < 0) return {};
+    return m_words[static_cast<std::size_t>(first * kLetters + second)];
+  }
+
+ private:
+  static std::size_t Slot(std::string_view code) {
+    return static_cast<std::size_t>(LetterIndex(code[0]) * kLetters + LetterIndex(code[1]));
+  }
+
+  std::array<std::string_view, kLetters * kLetters> m_words{};
+};
+
+std::string_view WeatherWord(std::string_view piece) {
+  static const TwoLetterWords twoLetterWords;
+  if (piece.size() == kCodeLength) return twoLetterWords.Find(piece);
+  return LookUp(kWeatherWords, piece);
+}
 
 }  // namespace
 
@@ -37,10 +77,10 @@ void AppendWeather(std::string& result, std::string_view group) {
   while (!rest.empty()) {
     // A one-byte entry can only match the one-byte piece, a code only the two-byte one.
     std::size_t length = 1;
-    std::string_view word = LookUp(kWeatherWords, rest.substr(0, length));
+    std::string_view word = WeatherWord(rest.substr(0, length));
     if (word.empty()) {
       length = kCodeLength;
-      word = LookUp(kWeatherWords, rest.substr(0, length));
+      word = WeatherWord(rest.substr(0, length));
     }
     if (word.empty()) {
       result += rest;
@@ -52,7 +92,7 @@ void AppendWeather(std::string& result, std::string_view group) {
 }
 
 bool IsWeatherCode(std::string_view twoLetters) {
-  return twoLetters.size() == kCodeLength && !LookUp(kWeatherWords, twoLetters).empty();
+  return twoLetters.size() == kCodeLength && !WeatherWord(twoLetters).empty();
 }
 
 }  // namespace aerolume
