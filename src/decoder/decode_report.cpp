@@ -71,7 +71,8 @@ void DecodeReportText(ReportState& state, bool isMetar, const GroupList& groups,
   ForEachStep(state, isMetar, groups, [&](int, int, const std::string& text) {
     decoded.text.append(text);
     decoded.lineEnds.push_back(decoded.text.size());
-    decoded.text.append(kLineEnd);
+    decoded.text.push_back('\r');
+    decoded.text.push_back('\n');
   });
 }
 

@@ -124,13 +124,15 @@ struct RulesByFirstByte {
   }
 };
 
+// Built when the program starts, before any report is decoded.
+const RulesByFirstByte kRulesByFirstByte;
+
 }  // namespace
 
 std::span<const GroupRule* const> RulesForGroup(std::string_view group) {
-  static const RulesByFirstByte table;
   // Groups are never empty; an empty one is tried against the rules for any byte.
   const auto first = static_cast<unsigned char>(group.empty() ? '\0' : group.front());
-  return table.rules[first];
+  return kRulesByFirstByte.rules[first];
 }
 
 }  // namespace aerolume

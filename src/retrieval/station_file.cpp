@@ -1,6 +1,7 @@
 #include "retrieval/station_file.hpp"
 
 #include <algorithm>
+#include <charconv>
 #include <cstdio>
 
 #include "translators/japan_time.hpp"
@@ -17,10 +18,11 @@ constexpr int kGroupsAfterCode = 13;
 // At least `width` digits, zeros in front, as "%0*d" writes a value that is never
 // negative here.
 void AppendPadded(std::string& text, int value, int width) {
-  std::string digits;
-  AppendInt(digits, value);
-  if (static_cast<int>(digits.size()) < width) text.append(width - digits.size(), '0');
-  text += digits;
+  char digits[16];
+  const std::to_chars_result end = std::to_chars(digits, digits + sizeof digits, value);
+  const auto length = static_cast<int>(end.ptr - digits);
+  if (length < width) text.append(static_cast<std::size_t>(width - length), '0');
+  text.append(digits, end.ptr);
 }
 
 }  // namespace

@@ -63,6 +63,13 @@ void Append(std::string& text, std::initializer_list<std::string_view> pieces) {
 }
 
 int ToInt(std::string_view text) {
+  // Up to nine digits and nothing else, the usual case, cannot overflow.
+  constexpr std::size_t kSafeDigits = 9;
+  if (!text.empty() && text.size() <= kSafeDigits && IsAllDigits(text)) {
+    int value = 0;
+    for (char c : text) value = value * 10 + (c - '0');
+    return value;
+  }
   std::size_t pos = 0;
   while (pos < text.size() && IsBlank(text[pos])) ++pos;
   bool negative = false;

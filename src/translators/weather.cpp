@@ -27,7 +27,7 @@ constexpr CodeText kWeatherWords[] = {
 constexpr std::size_t kCodeLength = 2;
 constexpr int kLetters = 26;
 
-int LetterIndex(char c) {
+constexpr int LetterIndex(char c) {
   return c >= 'A' && c <= 'Z' ? c - 'A' : -1;
 }
 
@@ -35,14 +35,14 @@ int LetterIndex(char c) {
 // the vocabulary: every group of a report is asked whether it is weather.
 class TwoLetterWords {
  public:
-  TwoLetterWords() {
+  constexpr TwoLetterWords() {
     for (const CodeText& entry : kWeatherWords) {
       if (entry.code.size() != kCodeLength) continue;
       m_words[Slot(entry.code)] = entry.text;
     }
   }
 
-  std::string_view Find(std::string_view code) const {
+  constexpr std::string_view Find(std::string_view code) const {
     if (code.size() != kCodeLength) return {};
     const int first = LetterIndex(code[0]);
     const int second = LetterIndex(code[1]);
@@ -51,16 +51,17 @@ class TwoLetterWords {
   }
 
  private:
-  static std::size_t Slot(std::string_view code) {
+  static constexpr std::size_t Slot(std::string_view code) {
     return static_cast<std::size_t>(LetterIndex(code[0]) * kLetters + LetterIndex(code[1]));
   }
 
   std::array<std::string_view, kLetters * kLetters> m_words{};
 };
 
+constexpr TwoLetterWords kTwoLetterWords;
+
 std::string_view WeatherWord(std::string_view piece) {
-  static const TwoLetterWords twoLetterWords;
-  if (piece.size() == kCodeLength) return twoLetterWords.Find(piece);
+  if (piece.size() == kCodeLength) return kTwoLetterWords.Find(piece);
   return LookUp(kWeatherWords, piece);
 }
 
