@@ -12,7 +12,7 @@ namespace aerolume {
 
 struct DecodeContext {
   ReportState& state;
-  const GroupList& groups;
+  const GroupViews& groups;
   bool isMetar;
   int index = 0;         // the current group; a rule that swallows groups moves it on
   std::string stepText;  // the line this step produces
@@ -23,9 +23,8 @@ struct DecodeContext {
   // The current group; the walk only ever stands on one (the empty text past the end,
   // where a rule that swallowed groups might look, rather than a fault).
   std::string_view Group() const {
-    return static_cast<std::size_t>(index) < groups.size()
-               ? std::string_view(groups[static_cast<std::size_t>(index)])
-               : std::string_view();
+    return static_cast<std::size_t>(index) < groups.size() ? groups[static_cast<std::size_t>(index)]
+                                                           : std::string_view();
   }
   int GroupLength() const { return static_cast<int>(Group().size()); }
 

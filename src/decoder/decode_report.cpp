@@ -20,8 +20,12 @@ void DecodeStep(DecodeContext& context) {
 
 // Walks the report step by step; `onStep(first, last, text)` sees each step's line,
 // which the next step overwrites.
+GroupViews ViewsOf(const GroupList& groups) {
+  return GroupViews(groups.begin(), groups.end());
+}
+
 template <typename OnStep>
-void ForEachStep(ReportState& state, bool isMetar, const GroupList& groups, OnStep onStep) {
+void ForEachStep(ReportState& state, bool isMetar, const GroupViews& groups, OnStep onStep) {
   DecodeContext context{state, groups, isMetar, 0, {}, false};
   const int count = static_cast<int>(groups.size());
   for (context.index = 0; context.index < count; ++context.index) {
@@ -37,7 +41,7 @@ void ForEachStep(ReportState& state, bool isMetar, const GroupList& groups, OnSt
 std::vector<DecodedStep> DecodeReportSteps(ReportState& state, bool isMetar,
                                            const GroupList& groups) {
   std::vector<DecodedStep> steps;
-  ForEachStep(state, isMetar, groups, [&](int first, int last, const std::string& text) {
+  ForEachStep(state, isMetar, ViewsOf(groups), [&](int first, int last, const std::string& text) {
     steps.push_back({first, last, text});
   });
   return steps;
@@ -59,7 +63,7 @@ std::vector<std::string> DecodedLines(std::string_view text,
   return lines;
 }
 
-void DecodeReportText(ReportState& state, bool isMetar, const GroupList& groups,
+void DecodeReportText(ReportState& state, bool isMetar, const GroupViews& groups,
                       DecodedText& decoded) {
   decoded.text.clear();
   decoded.lineEnds.clear();
@@ -74,6 +78,11 @@ void DecodeReportText(ReportState& state, bool isMetar, const GroupList& groups,
     decoded.text.push_back('\r');
     decoded.text.push_back('\n');
   });
+}
+
+void DecodeReportText(ReportState& state, bool isMetar, const GroupList& groups,
+                      DecodedText& decoded) {
+  DecodeReportText(state, isMetar, ViewsOf(groups), decoded);
 }
 
 std::vector<std::string> DecodeReportLines(ReportState& state, bool isMetar,

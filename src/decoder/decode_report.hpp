@@ -34,6 +34,8 @@ struct DecodedText {
 std::vector<std::string> DecodedLines(std::string_view text,
                                       const std::vector<std::size_t>& lineEnds);
 
+void DecodeReportText(ReportState& state, bool isMetar, const GroupViews& groups,
+                      DecodedText& decoded);
 void DecodeReportText(ReportState& state, bool isMetar, const GroupList& groups,
                       DecodedText& decoded);
 

@@ -71,7 +71,7 @@ ShownReport ComposeReport(ReportState& state, ReportKind kind, const std::string
   const bool isMetar = kind == ReportKind::Metar;
   if (isMetar) state.m_pastObservation = false;
   DecodedText decoded;
-  DecodeReportText(state, isMetar, SplitReportGroups(shown.raw, state.m_stationCode), decoded);
+  DecodeReportText(state, isMetar, SplitReportGroupViews(shown.raw, state.m_stationCode), decoded);
   shown.decoded = std::move(decoded.text);
   shown.lineEnds = std::move(decoded.lineEnds);
   return shown;

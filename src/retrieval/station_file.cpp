@@ -76,11 +76,11 @@ std::optional<std::chrono::sys_seconds> ReadIssueTime(std::string_view timeLine)
   return firstOfMonth + days(utc.day - 1) + hours(utc.hour) + minutes(utc.minute);
 }
 
-GroupList SplitReportGroups(std::string_view body, std::string_view stationCode) {
+GroupViews SplitReportGroupViews(std::string_view body, std::string_view stationCode) {
   const std::size_t codeAt = body.find(stationCode);
   const std::size_t start =
       codeAt == std::string_view::npos ? kGroupsAfterCode - 1 : codeAt + kGroupsAfterCode;
-  GroupList groups;
+  GroupViews groups;
   if (start >= body.size()) return groups;
   groups.reserve(static_cast<std::size_t>(std::count(
                      body.begin() + static_cast<std::ptrdiff_t>(start), body.end(), ' ')) +
@@ -96,6 +96,11 @@ GroupList SplitReportGroups(std::string_view body, std::string_view stationCode)
     rest.remove_prefix(end);
   }
   return groups;
+}
+
+GroupList SplitReportGroups(std::string_view body, std::string_view stationCode) {
+  const GroupViews views = SplitReportGroupViews(body, stationCode);
+  return GroupList(views.begin(), views.end());
 }
 
 bool IsStatusText(std::string_view text) {

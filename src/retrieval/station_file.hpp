@@ -27,6 +27,8 @@ std::optional<std::chrono::sys_seconds> ReadIssueTime(std::string_view timeLine)
 
 // The groups after the station code and its day-time group, split at spaces.
 GroupList SplitReportGroups(std::string_view body, std::string_view stationCode);
+// The same groups as views into `body`, which must outlive them.
+GroupViews SplitReportGroupViews(std::string_view body, std::string_view stationCode);
 
 // A normalised text of at most three bytes is an HTTP status ("404"), not a file.
 bool IsStatusText(std::string_view text);

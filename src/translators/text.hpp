@@ -11,6 +11,9 @@ namespace aerolume {
 
 // The groups of one report body, in report order; entries are never empty.
 using GroupList = std::vector<std::string>;
+// The same groups as views into the report text, which must outlive them: how the
+// decoder walks a report without a string for each group.
+using GroupViews = std::vector<std::string_view>;
 
 // Slices of `text`, valid as long as the text they are taken from: the rules test
 // groups slice by slice, and a slice that is never copied costs nothing.
