@@ -9,15 +9,6 @@ namespace {
 
 constexpr std::string_view kLineEnd = "\r\n";
 
-void DecodeStep(DecodeContext& context) {
-  for (const GroupRule* rule : RulesForGroup(context.Group())) {
-    if (rule->test(context)) {
-      rule->apply(context);
-      return;
-    }
-  }
-}
-
 // Walks the report step by step; `onStep(first, last, text)` sees each step's line,
 // which the next step overwrites.
 GroupViews ViewsOf(const GroupList& groups) {
@@ -31,7 +22,7 @@ void ForEachStep(ReportState& state, bool isMetar, const GroupViews& groups, OnS
   for (context.index = 0; context.index < count; ++context.index) {
     const int first = context.index;
     context.stepText.clear();
-    DecodeStep(context);
+    DecodeGroup(context);
     onStep(first, context.index, context.stepText);
   }
 }

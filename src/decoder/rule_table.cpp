@@ -135,4 +135,13 @@ std::span<const GroupRule* const> RulesForGroup(std::string_view group) {
   return kRulesByFirstByte.rules[first];
 }
 
+void DecodeGroup(DecodeContext& context) {
+  for (const GroupRule* rule : RulesForGroup(context.Group())) {
+    if (rule->test(context)) {
+      rule->apply(context);
+      return;
+    }
+  }
+}
+
 }  // namespace aerolume

@@ -21,4 +21,7 @@ std::span<const GroupRule> RuleTable();
 // The rules, in table order, whose test may hold for `group`, judged by its first byte.
 std::span<const GroupRule* const> RulesForGroup(std::string_view group);
 
+// Applies the first rule whose test holds for the current group.
+void DecodeGroup(DecodeContext& context);
+
 }  // namespace aerolume

@@ -1,6 +1,5 @@
 #include "retrieval/station_file.hpp"
 
-#include <algorithm>
 #include <charconv>
 #include <cstdio>
 
@@ -82,18 +81,15 @@ GroupViews SplitReportGroupViews(std::string_view body, std::string_view station
       codeAt == std::string_view::npos ? kGroupsAfterCode - 1 : codeAt + kGroupsAfterCode;
   GroupViews groups;
   if (start >= body.size()) return groups;
-  groups.reserve(static_cast<std::size_t>(std::count(
-                     body.begin() + static_cast<std::ptrdiff_t>(start), body.end(), ' ')) +
-                 1);
-  std::string_view rest = body.substr(start);
-  while (!rest.empty()) {
-    const std::size_t begin = rest.find_first_not_of(' ');
-    if (begin == std::string_view::npos) break;
-    rest.remove_prefix(begin);
-    const std::size_t end = rest.find(' ');
-    groups.emplace_back(rest.substr(0, end));
-    if (end == std::string_view::npos) break;
-    rest.remove_prefix(end);
+  // A group and its space take five bytes or more: room enough for every group.
+  constexpr std::size_t kShortestGroupAndSpace = 5;
+  groups.reserve((body.size() - start) / kShortestGroupAndSpace + 1);
+  std::size_t at = start;
+  while (at < body.size()) {
+    while (at < body.size() && body[at] == ' ') ++at;
+    const std::size_t begin = at;
+    while (at < body.size() && body[at] != ' ') ++at;
+    if (at > begin) groups.push_back(body.substr(begin, at - begin));
   }
   return groups;
 }

@@ -92,6 +92,13 @@ std::string FormatInt(int value) {
 }
 
 void AppendInt(std::string& text, int value) {
+  // Days, hours, minutes and knots: one or two digits, written as they are.
+  constexpr int kTwoDigits = 100;
+  if (value >= 0 && value < kTwoDigits) {
+    if (value >= 10) text.push_back(static_cast<char>('0' + value / 10));
+    text.push_back(static_cast<char>('0' + value % 10));
+    return;
+  }
   char digits[16];
   const std::to_chars_result end = std::to_chars(digits, digits + sizeof digits, value);
   text.append(digits, end.ptr);
