@@ -31,23 +31,24 @@ constexpr int LetterIndex(char c) {
   return c >= 'A' && c <= 'Z' ? c - 'A' : -1;
 }
 
-// The word of each two-letter code, found by its letters rather than by a search of
-// the vocabulary: every group of a report is asked whether it is weather.
-class TwoLetterWords {
+// The word of each sign and two-letter code, found by its bytes rather than by a
+// search of the vocabulary: every group of a report is asked whether it is weather.
+class WeatherWordTable {
  public:
-  constexpr TwoLetterWords() {
+  constexpr WeatherWordTable() {
     for (const CodeText& entry : kWeatherWords) {
-      if (entry.code.size() != kCodeLength) continue;
-      m_words[Slot(entry.code)] = entry.text;
+      if (entry.code.size() == 1) m_signs[static_cast<unsigned char>(entry.code[0])] = entry.text;
+      if (entry.code.size() == kCodeLength) m_codes[Slot(entry.code)] = entry.text;
     }
   }
 
-  constexpr std::string_view Find(std::string_view code) const {
-    if (code.size() != kCodeLength) return {};
-    const int first = LetterIndex(code[0]);
-    const int second = LetterIndex(code[1]);
+  constexpr std::string_view Find(std::string_view piece) const {
+    if (piece.size() == 1) return m_signs[static_cast<unsigned char>(piece[0])];
+    if (piece.size() != kCodeLength) return {};
+    const int first = LetterIndex(piece[0]);
+    const int second = LetterIndex(piece[1]);
     if (first < 0 || second < 0) return {};
-    return m_words[static_cast<std::size_t>(first * kLetters + second)];
+    return m_codes[static_cast<std::size_t>(first * kLetters + second)];
   }
 
  private:
@@ -55,14 +56,14 @@ class TwoLetterWords {
     return static_cast<std::size_t>(LetterIndex(code[0]) * kLetters + LetterIndex(code[1]));
   }
 
-  std::array<std::string_view, kLetters * kLetters> m_words{};
+  std::array<std::string_view, 256> m_signs{};
+  std::array<std::string_view, kLetters * kLetters> m_codes{};
 };
 
-constexpr TwoLetterWords kTwoLetterWords;
+constexpr WeatherWordTable kWeatherWordTable;
 
 std::string_view WeatherWord(std::string_view piece) {
-  if (piece.size() == kCodeLength) return kTwoLetterWords.Find(piece);
-  return LookUp(kWeatherWords, piece);
+  return kWeatherWordTable.Find(piece);
 }
 
 }  // namespace
