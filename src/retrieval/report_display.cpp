@@ -61,12 +61,12 @@ ShownReport ComposeReport(ReportState& state, ReportKind kind, const std::string
     return shown;
   }
   state.m_timeLine = TimeLineOf(text);
-  const std::optional<std::string> time = FormatIssueTime(state.m_timeLine);
+  std::optional<std::string> time = FormatIssueTime(state.m_timeLine);
   if (!time) {
     shown.error = UnreadableTimeMessage(state.m_timeLine);
     return shown;
   }
-  shown.time = *time;
+  shown.time = std::move(*time);
   shown.raw = BodyOf(text);
   const bool isMetar = kind == ReportKind::Metar;
   if (isMetar) state.m_pastObservation = false;
