@@ -155,7 +155,7 @@ void ApplyTemperatureBothBelowZero(DecodeContext& c) {
 
 bool TestCloudLayer(const DecodeContext& c) {
   const std::string_view g = c.Group();
-  return g.size() >= 6 && IsOneOf(Left(g, 3), {"FEW", "SCT", "BKN", "OVC"});
+  return g.size() >= 6 && IsCloudAmount(Left(g, 3));
 }
 
 void ApplyCloudLayer(DecodeContext& c) {

@@ -8,15 +8,6 @@ namespace aerolume {
 
 namespace {
 
-std::size_t Length(std::string_view text) {
-  return text.size();
-}
-
-// A count or position below zero behaves as zero.
-std::size_t NonNegative(int value) {
-  return value < 0 ? 0 : static_cast<std::size_t>(value);
-}
-
 bool IsBlank(char c) {
   return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
 }
@@ -27,28 +18,6 @@ bool IsDigit(char c) {
 
 }  // namespace
 
-std::string_view Left(std::string_view text, int count) {
-  return text.substr(0, NonNegative(count));
-}
-
-std::string_view Right(std::string_view text, int count) {
-  const std::size_t n = NonNegative(count);
-  if (n >= Length(text)) return text;
-  return text.substr(Length(text) - n);
-}
-
-std::string_view Mid(std::string_view text, int first, int count) {
-  const std::size_t start = NonNegative(first);
-  if (start >= Length(text)) return {};
-  return text.substr(start, NonNegative(count));
-}
-
-std::string_view Mid(std::string_view text, int first) {
-  const std::size_t start = NonNegative(first);
-  if (start >= Length(text)) return {};
-  return text.substr(start);
-}
-
 std::string Concat(std::initializer_list<std::string_view> pieces) {
   std::size_t size = 0;
   for (std::string_view piece : pieces) size += piece.size();
@@ -56,10 +25,6 @@ std::string Concat(std::initializer_list<std::string_view> pieces) {
   text.reserve(size);
   for (std::string_view piece : pieces) text.append(piece);
   return text;
-}
-
-void Append(std::string& text, std::initializer_list<std::string_view> pieces) {
-  for (std::string_view piece : pieces) text.append(piece);
 }
 
 int ToInt(std::string_view text) {
@@ -91,14 +56,7 @@ std::string FormatInt(int value) {
   return std::to_string(value);
 }
 
-void AppendInt(std::string& text, int value) {
-  // Days, hours, minutes and knots: one or two digits, written as they are.
-  constexpr int kTwoDigits = 100;
-  if (value >= 0 && value < kTwoDigits) {
-    if (value >= 10) text.push_back(static_cast<char>('0' + value / 10));
-    text.push_back(static_cast<char>('0' + value % 10));
-    return;
-  }
+void AppendAnyInt(std::string& text, int value) {
   char digits[16];
   const std::to_chars_result end = std::to_chars(digits, digits + sizeof digits, value);
   text.append(digits, end.ptr);
@@ -113,13 +71,6 @@ const std::string& GroupAt(const GroupList& groups, int index) {
     throw std::invalid_argument("group index outside the report");
   }
   return groups[static_cast<std::size_t>(index)];
-}
-
-bool IsAllDigits(std::string_view text) {
-  for (char c : text) {
-    if (!IsDigit(c)) return false;
-  }
-  return true;
 }
 
 bool IsPeriodGroup(std::string_view group) {
