@@ -4,6 +4,7 @@
 #include <mutex>
 
 #include "retrieval/download_cause.hpp"
+#include "retrieval/transfer_record.hpp"
 
 namespace aerolume {
 
@@ -20,57 +21,23 @@ bool IsHttpsUrl(std::string_view url) {
   return true;
 }
 
-// What came back for one address while it comes. Redirects and interim (1xx) answers
-// are steps on the way: until a final answer's status line has arrived, nothing has
-// been opened.
+// A transfer's record, and the stop request its progress callback watches.
 struct Transfer {
-  std::size_t maxBodyBytes = 0;
+  TransferRecord record;
   const std::stop_token* stop = nullptr;
-  std::string status;     // the status code of the latest status line, "200"
-  bool answered = false;  // the status line of the final answer has arrived
-  std::string body;
-  // Body bytes of the latest answer, kept or not: no answer is read past the cap.
-  std::size_t answerBytes = 0;
-  bool tooLarge = false;
-
-  bool Successful() const { return !status.empty() && status.front() == '2'; }
 };
 
-std::string StatusCodeOf(std::string_view statusLine) {
-  const std::size_t space = statusLine.find(' ');
-  if (space == std::string_view::npos) return {};
-  std::string_view rest = statusLine.substr(space + 1);
-  const std::size_t end = rest.find_first_not_of("0123456789");
-  return std::string(rest.substr(0, end));
-}
-
 std::size_t OnHeader(char* data, std::size_t size, std::size_t count, void* user) {
-  auto& transfer = *static_cast<Transfer*>(user);
-  const std::string_view line(data, size * count);
-  if (line.starts_with("HTTP/")) {
-    transfer.status = StatusCodeOf(line);
-    transfer.answered = true;
-    transfer.answerBytes = 0;
-  } else if (line == "\r\n" || line == "\n") {
-    // The end of a redirect's or an interim answer's headers: another answer follows.
-    const bool interim = !transfer.status.empty() && transfer.status.front() == '1';
-    const bool redirect = !transfer.status.empty() && transfer.status.front() == '3';
-    if (interim || redirect) transfer.answered = false;
-  }
+  RecordHeaderLine(static_cast<Transfer*>(user)->record, std::string_view(data, size * count));
   return size * count;
 }
 
 std::size_t OnBody(char* data, std::size_t size, std::size_t count, void* user) {
-  auto& transfer = *static_cast<Transfer*>(user);
   const std::size_t length = size * count;
-  transfer.answerBytes += length;
-  if (transfer.answerBytes > transfer.maxBodyBytes) {
-    transfer.tooLarge = true;
-    return 0;  // aborts the transfer
-  }
-  // Bodies of error and redirect answers are never shown.
-  if (transfer.Successful()) transfer.body.append(data, length);
-  return length;
+  // Anything but the length aborts the transfer.
+  return RecordBodyChunk(static_cast<Transfer*>(user)->record, std::string_view(data, length))
+             ? length
+             : 0;
 }
 
 // Called by libcurl while a transfer runs; a non-zero answer aborts it.
@@ -157,7 +124,7 @@ HttpAnswer FetchUrl(const InternetHandle& internet, const std::string& url,
                     const std::stop_token& stop) {
   CURL* easy = internet.easy.get();
   Transfer transfer;
-  transfer.maxBodyBytes = internet.limits.maxBodyBytes;
+  transfer.record.maxBodyBytes = internet.limits.maxBodyBytes;
   transfer.stop = &stop;
   char errorText[CURL_ERROR_SIZE] = "";
   curl_easy_setopt(easy, CURLOPT_URL, url.c_str());
@@ -168,17 +135,24 @@ HttpAnswer FetchUrl(const InternetHandle& internet, const std::string& url,
   const CURLcode result = Perform(easy, internet.multi.get(), stop);
   curl_easy_setopt(easy, CURLOPT_ERRORBUFFER, nullptr);
 
-  HttpAnswer answer;
+  HttpAnswer answer = AnswerOf(std::move(transfer.record), result, url,
+                               *errorText != '\0' ? errorText : curl_easy_strerror(result));
   answer.stopped = stop.stop_requested();
+  return answer;
+}
+
+HttpAnswer AnswerOf(TransferRecord record, CURLcode result, std::string_view url,
+                    std::string curlText) {
+  HttpAnswer answer;
   // A redirect that is not followed, for want of a Location, is the final answer.
-  answer.opened = transfer.answered || (result == CURLE_OK && !transfer.status.empty());
+  answer.opened = record.answered || (result == CURLE_OK && !record.status.empty());
   answer.complete = answer.opened && result == CURLE_OK;
-  answer.status = std::move(transfer.status);
-  answer.body = std::move(transfer.body);
+  answer.status = std::move(record.status);
+  answer.body = std::move(record.body);
   if (result != CURLE_OK) {
-    answer.cause = transfer.tooLarge ? BodyTooLargeCause(internet.limits.maxBodyBytes)
-                                     : TransferCause(result, url);
-    answer.curlText = *errorText != '\0' ? errorText : curl_easy_strerror(result);
+    answer.cause = record.tooLarge ? BodyTooLargeCause(record.maxBodyBytes)
+                                   : TransferCause(result, url);
+    answer.curlText = std::move(curlText);
   }
   return answer;
 }

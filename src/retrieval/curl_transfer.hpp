@@ -54,4 +54,10 @@ struct HttpAnswer {
 HttpAnswer FetchUrl(const InternetHandle& internet, const std::string& url,
                     const std::stop_token& stop);
 
+struct TransferRecord;
+// What a finished transfer of `url` amounts to, from what it received and how libcurl
+// ended it (`curlText` is libcurl's own word for a failure).
+HttpAnswer AnswerOf(TransferRecord record, CURLcode result, std::string_view url,
+                    std::string curlText);
+
 }  // namespace aerolume

@@ -32,6 +32,9 @@ std::variant<Json, ApiReport> ParseArray(std::string_view text) {
     json = Json::parse(text);
   } catch (const Json::parse_error& error) {
     return Unreadable("JSON syntax error at byte " + std::to_string(error.byte));
+  } catch (const Json::exception&) {
+    // A number too large for any type (1E400), among others: still no crash.
+    return Unreadable("JSON value out of range");
   }
   if (!json.is_array()) return Unreadable("JSON: expected an array of reports");
   for (const Json& entry : json) {

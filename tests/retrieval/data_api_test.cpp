@@ -88,6 +88,9 @@ const ApiCase kApiCases[] = {
      "JSON syntax error at byte 12"},
     {"ObjectNotArray", false, R"({"error":"rate limited"})", Outcome::Unreadable,
      "JSON: expected an array of reports"},
+    // Found by fuzzing: the parser's range error is not a syntax error.
+    {"NumberOverflow", false, R"([{"obsTime":178E7387820,"rawOb":"RJTT"}])", Outcome::Unreadable,
+     "JSON value out of range"},
     {"ArrayOfNumbers", false, "[1,2]", Outcome::Unreadable,
      "JSON: expected a report object in the array"},
     {"ObsTimeText", false, R"([{"obsTime":"yesterday","rawOb":"RJTT"}])", Outcome::Unreadable,
