@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "../cli_runner.hpp"
 #include "cli/encoding.hpp"
 
@@ -69,10 +71,25 @@ TEST(CliDecodeTest, BinaryInputNeverBreaksTheJson) {
 TEST(CliEncodingTest, Cp932BytesOfTheReportCharacters) {
   EXPECT_EQ(cli::ToCp932("ﾟC"), "\xDF\x43");
   EXPECT_EQ(cli::ToCp932("～"), "\x81\x60");
+  EXPECT_EQ(cli::ToCp932("煙霧"), "\x89\x8C\x96\xB6");  // haze
+  EXPECT_EQ(cli::ToCp932("靄"), "\xE8\xC9");            // mist
   EXPECT_EQ(cli::ToCp932("A\xff"
                          "B"),
             "A?B");                                  // not UTF-8
   EXPECT_EQ(cli::ToCp932("\xF0\x9F\x98\x80"), "?");  // no such character in code page 932
+}
+
+// Haze and mist read differently, in the groups command and in a real report
+// (../shared/corpus/japan-metar.txt line 166: summer haze at RJBD).
+TEST(CliHazeTest, HazeIsEnmuAndMistStaysMoya) {
+  const auto groups = RunCliWords({"groups", "--json", "--", "HZ", "BR", "-HZ"});
+  EXPECT_EQ(groups.Json()["lines"], (nlohmann::json{"煙霧", "靄", "弱い煙霧"}));
+  const auto report = RunCliWords(
+      {"decode", "--lines", "--json", "--time-line", "2026/07/28 06:00"},
+      "yasuokun-pro/heli-nav-pwa/metar.json@1ac9930 [2026-07-28T06:00Z]\tMETAR RJBD 280600Z "
+      "20006KT 110V280 5000 HZ FEW008 31/26 Q1011\n");
+  const auto lines = report.Json()["lines"].get<std::vector<std::string>>();
+  EXPECT_NE(std::find(lines.begin(), lines.end(), "煙霧"), lines.end()) << report.out;
 }
 
 TEST(CliEncodingTest, DecodeWritesTheSectorTildeInCp932) {

@@ -27,9 +27,11 @@ INSTANTIATE_TEST_SUITE_P(
                     WeatherCase{"DRSA", "低い砂"}, WeatherCase{"-DZ", "弱い霧雨"},
                     WeatherCase{"SG", "霧雪"}, WeatherCase{"GRGS", "ひょうあられ"},
                     WeatherCase{"PLIC", "凍雨氷晶"}, WeatherCase{"BR", "靄"},
-                    WeatherCase{"FUDU", "煙塵"}, WeatherCase{"HZVA", "もや火山灰"},
+                    WeatherCase{"FUDU", "煙塵"}, WeatherCase{"HZVA", "煙霧火山灰"},
                     WeatherCase{"SQ", "スコール"}, WeatherCase{"+DS", "強い塵嵐"},
                     WeatherCase{"+SS", "強い砂嵐"}, WeatherCase{"PO", "塵旋風"},
+                    // Mist and haze are two phenomena, and read as two words.
+                    WeatherCase{"BRHZ", "靄煙霧"}, WeatherCase{"-HZ", "弱い煙霧"},
                     // A sign counts wherever it stands.
                     WeatherCase{"RA-SN", "雨弱い雪"}, WeatherCase{"-+", "弱い強い"},
                     // The first unknown piece is copied with everything after it.
