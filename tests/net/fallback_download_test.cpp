@@ -5,6 +5,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "../api_answer_files.hpp"
 #include "../cli_runner.hpp"
 #include "loopback_servers.hpp"
 #include "retrieval/report_download.hpp"
@@ -12,16 +13,10 @@
 namespace aerolume {
 namespace {
 
+using testing_support::ApiAnswerFile;
 using testing_support::HttpTestServer;
 using testing_support::LoopbackUrl;
 using testing_support::UnusedPort;
-
-std::string ApiAnswerFile(const std::string& name) {
-  std::ifstream file(std::string(AEROLUME_TEST_DATA) + "/api/" + name, std::ios::binary);
-  std::ostringstream bytes;
-  bytes << file.rdbuf();
-  return bytes.str();
-}
 
 // One answer of the API: its status and, for 200, its body ("@file" for a test file).
 struct ApiAnswer {

@@ -2,20 +2,13 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
+#include "../api_answer_files.hpp"
 
 namespace aerolume {
 namespace {
 
 using Outcome = ApiReport::Outcome;
-
-std::string ApiAnswerFile(const std::string& name) {
-  std::ifstream file(std::string(AEROLUME_TEST_DATA) + "/api/" + name, std::ios::binary);
-  std::ostringstream bytes;
-  bytes << file.rdbuf();
-  return bytes.str();
-}
+using testing_support::ApiAnswerFile;
 
 struct ApiCase {
   const char* name;
