@@ -52,10 +52,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // A small cap as often as the program's own 64 KiB.
   record.maxBodyBytes = (control & 1) != 0 ? 64 * 1024 : 64;
   // Several answers one after another: redirects and interim answers before the last.
-  while (!rest.empty() && rest.starts_with("HTTP/")) {
+  while (rest.starts_with("HTTP/")) {
     FeedHead(record, rest);
-    if (!record.answered) continue;
-    break;
+    if (record.answered) break;
   }
   const bool withinCap = FeedBody(record, rest);
   const CURLcode ending =

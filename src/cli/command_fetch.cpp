@@ -190,8 +190,9 @@ int RunFetch(const Arguments& arguments, CommandIo& io) {
       return UsageError(io, FetchCommand(), "unknown station " + operand);
     }
   }
+  const std::optional<std::string> server = arguments.Value("--server");
   DownloadSettings settings;
-  settings.serverBase = arguments.Value("--server").value_or(std::string(kDefaultServerBase));
+  settings.serverBase = server.value_or(std::string(kDefaultServerBase));
   if (!IsServerBaseUrl(settings.serverBase)) {
     return UsageError(io, FetchCommand(), "--server needs an http:// or https:// URL");
   }
@@ -199,8 +200,8 @@ int RunFetch(const Arguments& arguments, CommandIo& io) {
   if (fallback && !IsServerBaseUrl(*fallback)) {
     return UsageError(io, FetchCommand(), "--fallback needs an http:// or https:// URL");
   }
-  settings.fallbackBase = ChooseFallbackBase(arguments.Value("--server").has_value(), fallback,
-                                             arguments.Has("--no-fallback"));
+  settings.fallbackBase =
+      ChooseFallbackBase(server.has_value(), fallback, arguments.Has("--no-fallback"));
   const bool several = stations.size() > 1;
   bool allShown = true;
   for (std::size_t i = 0; i < stations.size(); ++i) {

@@ -1,6 +1,7 @@
 #include "decoder/rule_table.hpp"
 
 #include <array>
+#include <span>
 #include <vector>
 
 #include "decoder/rules.hpp"
@@ -101,10 +102,6 @@ void ApplyAnythingElse(DecodeContext& c) {
   c.stepText = c.Group();
 }
 
-std::span<const GroupRule> RuleTable() {
-  return kRules;
-}
-
 namespace {
 
 // For each first byte, the rules that may take a group starting with it, in table
@@ -127,13 +124,14 @@ struct RulesByFirstByte {
 // Built when the program starts, before any report is decoded.
 const RulesByFirstByte kRulesByFirstByte;
 
-}  // namespace
-
+// The rules, in table order, whose test may hold for `group`, judged by its first byte.
 std::span<const GroupRule* const> RulesForGroup(std::string_view group) {
   // Groups are never empty; an empty one is tried against the rules for any byte.
   const auto first = static_cast<unsigned char>(group.empty() ? '\0' : group.front());
   return kRulesByFirstByte.rules[first];
 }
+
+}  // namespace
 
 void DecodeGroup(DecodeContext& context) {
   for (const GroupRule* rule : RulesForGroup(context.Group())) {

@@ -1,7 +1,6 @@
 // The ordered chain of group rules; the first whose test holds decodes the group.
 #pragma once
 
-#include <span>
 #include <string_view>
 
 #include "decoder/decode_context.hpp"
@@ -15,11 +14,6 @@ struct GroupRule {
   // The bytes a group this rule takes can start with; empty when it may be any.
   std::string_view firstBytes;
 };
-
-std::span<const GroupRule> RuleTable();
-
-// The rules, in table order, whose test may hold for `group`, judged by its first byte.
-std::span<const GroupRule* const> RulesForGroup(std::string_view group);
 
 // Applies the first rule whose test holds for the current group.
 void DecodeGroup(DecodeContext& context);

@@ -15,6 +15,9 @@ namespace {
 
 constexpr std::string_view kMetarPath = "/observations/metar/stations/";
 constexpr std::string_view kTafPath = "/forecasts/taf/stations/";
+// When libcurl cannot set up a handle at all.
+constexpr std::string_view kPrepareFailedCause = "通信の準備ができません";
+constexpr std::string_view kPrepareFailedWords = "curl_easy_init() failed";
 
 // One of the two files of a pass, with where the second source keeps the same report.
 struct ReportFile {
@@ -131,12 +134,12 @@ class StationPass {
   bool FetchFromFallback(const ReportFile& file, std::string& text,
                          std::optional<FailedRequest>& failure) {
     if (!m_api) m_api = OpenInternetHandle(m_settings.limits, m_settings.fallbackBase);
-    if (!*m_api) {
-      failure =
-          FailedRequest{file.fallbackUrl, "通信の準備ができません", "curl_easy_init() failed"};
+    if (!m_api) {
+      failure = FailedRequest{file.fallbackUrl, std::string(kPrepareFailedCause),
+                              std::string(kPrepareFailedWords)};
       return true;
     }
-    const HttpAnswer answer = FetchUrl(**m_api, file.fallbackUrl, m_stop);
+    const HttpAnswer answer = FetchUrl(*m_api, file.fallbackUrl, m_stop);
     if (answer.stopped) return false;
     auto outcome = ApiOutcome(file, answer);
     if (auto* request = std::get_if<FailedRequest>(&outcome)) {
@@ -149,7 +152,7 @@ class StationPass {
 
   const DownloadSettings& m_settings;
   const std::stop_token& m_stop;
-  std::optional<std::optional<InternetHandle>> m_api;
+  std::optional<InternetHandle> m_api;  // opened when the second source is first needed
 };
 
 }  // namespace
@@ -198,8 +201,8 @@ DownloadResult DownloadStationFiles(const std::string& stationCode,
   const std::optional<InternetHandle> server =
       OpenInternetHandle(settings.limits, settings.serverBase);
   if (!server) {
-    result.failures.push_back(
-        FailureOf(metar, kOpenFailedMessage, "通信の準備ができません", "curl_easy_init() failed"));
+    result.failures.push_back(FailureOf(metar, kOpenFailedMessage, std::string(kPrepareFailedCause),
+                                        std::string(kPrepareFailedWords)));
     return result;
   }
   StationPass pass(settings, stop);

@@ -23,7 +23,7 @@ std::string Concat(std::initializer_list<std::string_view> pieces) {
   for (std::string_view piece : pieces) size += piece.size();
   std::string text;
   text.reserve(size);
-  for (std::string_view piece : pieces) text.append(piece);
+  Append(text, pieces);
   return text;
 }
 
