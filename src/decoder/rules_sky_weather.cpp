@@ -17,11 +17,13 @@ namespace {
 
 constexpr std::string_view kDegrees = "ﾟC";
 
+// Each says only what its group rules out: CAVOK and NSC allow cloud above 5000 ft,
+// and CLR is an automatic station's sky clear up to 12000 ft.
 constexpr CodeText kSkyWords[] = {
-    {"CAVOK", "快晴"},
-    {"SKC", "晴天"},
-    {"NSC", "雲無し"},
-    {"CLR", "晴れ"},
+    {"CAVOK", "CAVOK(視程10km以上、重要な雲・天気なし)"},
+    {"SKC", "雲なし"},
+    {"NSC", "重要な雲なし"},
+    {"CLR", "雲なし(12000フィート以下、自動観測)"},
 };
 
 bool Digits(std::string_view g, int first, int count) {

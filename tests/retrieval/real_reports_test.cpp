@@ -161,7 +161,7 @@ TEST(WorkedExampleTest, MetarWithRemarks) {
       testing_support::SplitWords("34005KT 9999 FEW030 08/M03 Q1021 NOSIG RMK 1CU030 A3015"));
   EXPECT_EQ(result["lines"],
             nlohmann::json({"340方向 5KTの風", "視程 10km以上", "3000フィートFEWの雲",
-                            "気温8ﾟC 露点-3ﾟC", "気圧 1021hPa", "天候変化無し", "\r\n特記事項",
+                            "気温8ﾟC 露点-3ﾟC", "気圧 1021hPa", "重要な変化なし", "\r\n特記事項",
                             "3000フィート 1/8 積雲", "気圧 30.15inHg"}));
   EXPECT_EQ(result["wind"]["direction"], 340);
   EXPECT_EQ(result["wind"]["speed"], 5);
