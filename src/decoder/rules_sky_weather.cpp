@@ -208,8 +208,7 @@ void ApplyVisibility(DecodeContext& c) {
 // PROB30, PROB40: the chance of the change group that follows. Tried before present
 // weather, which would otherwise read the PR as "partial".
 bool TestProbability(const DecodeContext& c) {
-  const std::string_view g = c.Group();
-  return g.size() == 6 && Left(g, 4) == "PROB" && Digits(g, 4, 2);
+  return IsProbabilityGroup(c.Group());
 }
 
 void ApplyProbability(DecodeContext& c) {
