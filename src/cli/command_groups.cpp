@@ -18,7 +18,7 @@ std::string CurrentUtcTimeLine() {
 int RunGroups(const Arguments& arguments, CommandIo& io) {
   if (arguments.operands.empty()) return UsageError(io, GroupsCommand(), "give at least one GROUP");
   const std::optional<std::string> timeLine = arguments.Value("--time-line");
-  if (timeLine && !IsTimeLine(*timeLine)) {
+  if (timeLine && !IsCalendarTimeLine(*timeLine)) {
     return UsageError(io, GroupsCommand(), "--time-line needs \"YYYY/MM/DD HH:MM\"");
   }
   const bool isMetar = !arguments.Has("--taf");

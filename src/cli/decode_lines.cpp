@@ -71,7 +71,7 @@ int RunDecodeLines(const Arguments& arguments, CommandIo& io) {
     return UsageError(io, DecodeCommand(), "--station does not go with --lines");
   }
   const std::optional<std::string> timeLine = arguments.Value("--time-line");
-  if (timeLine && !IsTimeLine(*timeLine)) {
+  if (timeLine && !IsCalendarTimeLine(*timeLine)) {
     return UsageError(io, DecodeCommand(), "--time-line needs \"YYYY/MM/DD HH:MM\"");
   }
   std::string openError;
