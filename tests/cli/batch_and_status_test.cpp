@@ -211,6 +211,48 @@ TEST(DecodeLinesTest, WithoutATimeLineTheReportsDayTimeInTheLatestMonthNotInTheF
   EXPECT_EQ(file->text, "2026/02/01 10:30 RJAA 011030Z 31010KT");
 }
 
+// A report line padded with spaces to `bytes`, the padding being no report text.
+std::string CorpusMetarLineOf(std::size_t bytes) {
+  return kCorpusMetarLine + std::string(bytes - kCorpusMetarLine.size(), ' ');
+}
+
+struct LineLimitCase {
+  const char* name;
+  std::string input;
+  int exitCode;
+};
+
+void PrintTo(const LineLimitCase& c, std::ostream* os) {
+  *os << c.name;
+}
+
+class LineLimitTest : public testing::TestWithParam<LineLimitCase> {};
+
+// The limit counts a line's bytes whichever chunks of the input they arrive in.
+TEST_P(LineLimitTest, OneMebibyteIsTheLongestLine) {
+  const auto run = RunCliWords({"decode", "--lines", "--json"}, GetParam().input);
+  EXPECT_EQ(run.exitCode, GetParam().exitCode) << run.err;
+  if (GetParam().exitCode == 1) {
+    EXPECT_NE(run.err.find(" is longer than 1 MiB"), std::string::npos) << run.err;
+  }
+}
+
+constexpr std::size_t kMebibyte = 1024 * 1024;
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, LineLimitTest,
+    testing::Values(
+        LineLimitCase{"exactly_1MiB_with_LF", CorpusMetarLineOf(kMebibyte) + "\n", 0},
+        LineLimitCase{"exactly_1MiB_without_LF", CorpusMetarLineOf(kMebibyte), 0},
+        LineLimitCase{"one_byte_more_with_LF", CorpusMetarLineOf(kMebibyte + 1) + "\n", 1},
+        LineLimitCase{"one_byte_more_without_LF", CorpusMetarLineOf(kMebibyte + 1), 1},
+        LineLimitCase{"one_byte_more_across_chunks_with_LF",
+                      kCorpusMetarLine + "\n" + CorpusMetarLineOf(kMebibyte + 1) + "\n", 1},
+        LineLimitCase{"exactly_1MiB_across_chunks_with_LF",
+                      kCorpusMetarLine + "\n" + CorpusMetarLineOf(kMebibyte) + "\n", 0},
+        LineLimitCase{"60KiB_more_with_LF", CorpusMetarLineOf(kMebibyte + 60 * 1024) + "\n", 1}),
+    [](const testing::TestParamInfo<LineLimitCase>& info) { return std::string(info.param.name); });
+
 TEST(DecodeTest, StationFilesOneAfterAnotherAreDecodedEach) {
   const std::string input = TestFile("RJAA-metar-1.TXT") + TestFile("RJBB-metar-1.TXT");
   const auto run = RunCliWords({"decode", "--json"}, input);
