@@ -40,20 +40,25 @@ bool IsBlank(std::string_view text) {
   return text.find_first_not_of(" \t\r\n") == std::string_view::npos;
 }
 
+// Where the line starting at `start` ends (LF, CR LF or CR), and where the next begins.
+std::pair<std::size_t, std::size_t> LineEnd(std::string_view bytes, std::size_t start) {
+  const std::size_t end = std::min(bytes.find_first_of("\r\n", start), bytes.size());
+  const bool crLf = bytes.substr(end).starts_with("\r\n");
+  return {end, end + (crLf ? 2 : 1)};
+}
+
 // Station files one after another (`cat RJTT.TXT RJBB.TXT`): each time line at the
 // start of a line begins the next file.
 std::vector<std::string_view> SplitStationFiles(std::string_view bytes) {
   std::vector<std::string_view> files;
   std::size_t fileStart = 0;
   for (std::size_t lineStart = 0; lineStart < bytes.size();) {
-    const std::size_t end = std::min(bytes.find('\n', lineStart), bytes.size());
-    std::string_view line = bytes.substr(lineStart, end - lineStart);
-    if (line.ends_with('\r')) line.remove_suffix(1);
-    if (lineStart > fileStart && IsTimeLine(line)) {
+    const auto [end, next] = LineEnd(bytes, lineStart);
+    if (lineStart > fileStart && IsTimeLine(bytes.substr(lineStart, end - lineStart))) {
       files.push_back(bytes.substr(fileStart, lineStart - fileStart));
       fileStart = lineStart;
     }
-    lineStart = end + 1;
+    lineStart = next;
   }
   files.push_back(bytes.substr(fileStart));
   std::erase_if(files, IsBlank);

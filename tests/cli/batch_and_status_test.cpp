@@ -267,6 +267,29 @@ TEST(DecodeTest, StationFilesOneAfterAnotherAreDecodedEach) {
             std::string::npos);
 }
 
+// Files that end their lines in CR alone, as old Mac tools write them: the CR is a
+// line end, never a character of the report ("NOSIG\r" is NOSIG).
+TEST(DecodeTest, CrOnlyFilesReadAsTheirLfForms) {
+  const std::string rjtt = "2012/05/06 12:00\rRJTT 061200Z 34005KT 9999 Q1021 NOSIG\r";
+  const std::string rjaa = "2012/05/06 12:30\rRJAA 061230Z 18010KT\r";
+  const auto one = RunCliWords({"decode", "--json"}, rjtt);
+  ASSERT_EQ(one.exitCode, 0) << one.err;
+  EXPECT_EQ(one.Json()["raw"], "RJTT 061200Z 34005KT 9999 Q1021 NOSIG");
+  EXPECT_EQ(one.Json()["lines"].back(), "天候変化無し");
+  const auto lf =
+      RunCliWords({"decode"}, "2012/05/06 12:00\nRJTT 061200Z 34005KT 9999 Q1021 NOSIG\n");
+  EXPECT_EQ(RunCliWords({"decode"}, rjtt).out, lf.out);
+
+  const auto two = RunCliWords({"decode", "--json"}, rjtt + rjaa);
+  ASSERT_EQ(two.exitCode, 0) << two.err;
+  std::istringstream lines(two.out);
+  std::vector<std::string> stations;
+  for (std::string line; std::getline(lines, line);) {
+    stations.push_back(nlohmann::json::parse(line)["station"]);
+  }
+  EXPECT_EQ(stations, (std::vector<std::string>{"RJTT", "RJAA"}));
+}
+
 TEST(HelpTest, EveryCommandDescribesItsOptions) {
   for (const char* command : {"stations", "decode", "groups", "fetch", "coverage"}) {
     const auto help = RunCliWords({command, "--help"});
