@@ -1,12 +1,13 @@
 // aerolume-cli decode: station files, as the server sends them, into the three
 // fields the program shows for each report; with --lines, one report per line.
+#include <algorithm>
 #include <optional>
 #include <sstream>
+#include <utility>
 
 #include "cli/cli.hpp"
 #include "cli/command.hpp"
 #include "cli/decode_lines.hpp"
-#include "cli/encoding.hpp"
 #include "cli/input.hpp"
 #include "cli/report_json.hpp"
 #include "cli/time_line.hpp"
@@ -101,7 +102,7 @@ int DecodeFiles(const Arguments& arguments, CommandIo& io,
     if (!text.empty()) text += '\n';
     text += ReportText(file.shown);
     // The message quotes the file's time line, which may hold any byte.
-    if (file.shown.error) io.err << ReplaceControlCharacters(*file.shown.error) << '\n';
+    if (file.shown.error) PrintError(arguments, io, *file.shown.error);
   }
   if (!json) PrintText(arguments, io, text);
   return allShown ? kExitOk : kExitFailed;
@@ -120,12 +121,12 @@ int RunDecode(const Arguments& arguments, CommandIo& io) {
   const InputText read = ReadWhole(input);
   if (!input.Error().empty()) return UsageError(io, DecodeCommand(), input.Error());
   if (read.tooLarge) {
-    io.err << "aerolume-cli decode: " << TooLargeMessage(input) << '\n';
+    PrintError(arguments, io, "aerolume-cli decode: " + TooLargeMessage(input));
     return kExitFailed;
   }
   const std::vector<std::string_view> files = SplitStationFiles(read.bytes);
   if (files.empty()) {
-    io.err << "aerolume-cli decode: no report in the input\n";
+    PrintError(arguments, io, "aerolume-cli decode: no report in the input");
     return kExitFailed;
   }
   return DecodeFiles(arguments, io, files);

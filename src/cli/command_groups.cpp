@@ -6,6 +6,7 @@
 #include "cli/report_json.hpp"
 #include "cli/time_line.hpp"
 #include "decoder/decode_report.hpp"
+#include "translators/shown_text.hpp"
 
 namespace aerolume::cli {
 
@@ -34,7 +35,7 @@ int RunGroups(const Arguments& arguments, CommandIo& io) {
                    {"wind", WindJson(state.Wind())},
                    {"past_observation", state.m_pastObservation}});
   } else {
-    PrintText(arguments, io, ToTerminalLines(decoded));
+    PrintText(arguments, io, ToLfLineEnds(decoded));
   }
   return kExitOk;
 }

@@ -280,6 +280,25 @@ TEST(FetchFallbackTest, JsonSaysWhereEachReportCameFrom) {
   EXPECT_EQ(api.Requests().size(), 2u) << "only the first run asked the API";
 }
 
+// The Data API's strings are a stranger's too: its JSON escapes can carry a C1 CSI or a
+// direction override into the report, which the terminal must not get.
+TEST(FetchFallbackTest, ApiStringsNeverActOnTheTerminal) {
+  testing_support::NoProxies noProxies;
+  const std::string metar = R"([{"icaoId":"RJTT","obsTime":1768446000,)"
+                            R"("rawOb":"METAR RJTT 150300Z \u009b2J \u202e34005KT 9999"}])";
+  HttpTestServer api(DataApi({200, metar}, {204, ""}));
+  const std::vector<std::string> words{"fetch",      "--server",           DownServer(),
+                                       "--fallback", api.Url("/api/data"), "RJTT"};
+  const auto text = testing_support::RunCliWords(words);
+  EXPECT_NE(text.out.find("raw: RJTT 150300Z \uFFFD2J \uFFFD34005KT 9999\n"), std::string::npos)
+      << text.out;
+  std::vector<std::string> json = words;
+  json.insert(json.begin() + 1, "--json");
+  const auto escaped = testing_support::RunCliWords(json);
+  EXPECT_NE(escaped.out.find(R"(RJTT 150300Z \u009b2J \u202e34005KT 9999)"), std::string::npos)
+      << escaped.out;
+}
+
 TEST(FetchFallbackTest, BothFailingInJsonDetails) {
   testing_support::NoProxies noProxies;
   HttpTestServer api(DataApi({429, ""}, {429, ""}));
