@@ -374,6 +374,74 @@ TEST(DownloadReportsTest, StopEndsAStalledPassAtOnceAndFetchesNothingMore) {
   EXPECT_EQ(server.Requests().size(), 1u) << "the TAF is never asked for";
 }
 
+struct UnreadableCase {
+  const char* name;
+  std::string answer;   // every byte the server sends
+  std::string message;  // the first line of the METAR's message
+  std::string cause;
+};
+
+void PrintTo(const UnreadableCase& c, std::ostream* os) {
+  *os << c.name;
+}
+
+class UnreadableAnswerTest : public testing::TestWithParam<UnreadableCase> {};
+
+// Answers that are no HTTP, or a body that cannot be read as it came, say so.
+TEST_P(UnreadableAnswerTest, CauseSaysWhatHappened) {
+  const UnreadableCase& c = GetParam();
+  RawTestServer server([&](int fd, const std::string& request) {
+    if (request.find("/metar/") != std::string::npos) {
+      SendAll(fd, c.answer);
+      return;
+    }
+    SendAll(fd, "HTTP/1.1 200 OK\r\nContent-Length: " + std::to_string(kTafFile.size()) +
+                    "\r\nConnection: close\r\n\r\n" + kTafFile);
+  });
+  const Pass pass = RunPass(server.Url("/pub/data"));
+  ASSERT_EQ(pass.failures.size(), 1u);
+  EXPECT_EQ(pass.messages.front(), c.message);
+  EXPECT_EQ(pass.causes.front(), c.cause) << pass.failures.front().curlText;
+  EXPECT_EQ(pass.metar, "");
+  EXPECT_EQ(pass.taf.substr(0, 16), "2012/05/06 05:00");
+}
+
+const std::string kUnreadableReply = "サーバーの応答を読み取れません";
+
+INSTANTIATE_TEST_SUITE_P(
+    Answers, UnreadableAnswerTest,
+    testing::Values(
+        UnreadableCase{"HTTP_0_9", kMetarFile, kOpenUrlError, kUnreadableReply},
+        UnreadableCase{"status_code_not_a_number",
+                       "HTTP/1.1 abc OK\r\nContent-Length: 3\r\n\r\nabc", kOpenUrlError,
+                       kUnreadableReply},
+        UnreadableCase{"unknown_version", "HTTP/9.9 200 OK\r\nContent-Length: 3\r\n\r\nabc",
+                       kOpenUrlError, kUnreadableReply},
+        UnreadableCase{"gzip_unasked",
+                       "HTTP/1.1 200 OK\r\nContent-Encoding: gzip\r\nContent-Length: " +
+                           std::to_string(kMetarFile.size()) + "\r\nConnection: close\r\n\r\n" +
+                           kMetarFile,
+                       kMetarReadError, "応答が求めていない形式で圧縮されています(gzip)"},
+        UnreadableCase{"brotli_unasked_header_in_capitals",
+                       "HTTP/1.1 200 OK\r\nCONTENT-ENCODING:  br \r\nContent-Length: " +
+                           std::to_string(kMetarFile.size()) + "\r\nConnection: close\r\n\r\n" +
+                           kMetarFile,
+                       kMetarReadError, "応答が求めていない形式で圧縮されています(br)"}),
+    [](const testing::TestParamInfo<UnreadableCase>& info) {
+      return std::string(info.param.name);
+    });
+
+TEST(DownloadReportsTest, IdentityEncodingIsNoCompression) {
+  RawTestServer server([](int fd, const std::string& request) {
+    const std::string& file = request.find("/metar/") != std::string::npos ? kMetarFile : kTafFile;
+    SendAll(fd, "HTTP/1.1 200 OK\r\nContent-Encoding: identity\r\nContent-Length: " +
+                    std::to_string(file.size()) + "\r\nConnection: close\r\n\r\n" + file);
+  });
+  const Pass pass = RunPass(server.Url("/pub/data"));
+  EXPECT_EQ(pass.result, 1);
+  EXPECT_EQ(pass.metar, "2012/05/06 12:00 RJTT 061200Z 18010KT 9999");
+}
+
 TEST(CurlReportSourceTest, UsesTheServerBaseItWasGiven) {
   HttpTestServer server(ServeStationFiles);
   testing_support::NoProxies noProxies;
