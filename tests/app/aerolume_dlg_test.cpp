@@ -474,7 +474,8 @@ TEST(DialogDownloadTest, SecondPickStopsTheFirstDownload) {
   source.SetServerBase(server.Url("/data"));
   CAerolumeDlg dialog(source, sink);
   PickStation(dialog, IndexOf(dialog, "RJTT"));
-  ASSERT_TRUE(QTest::qWaitFor([&] { return !server.Requests().empty(); }, 5'000));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return server.Requests().size() == 2; }, 5'000))
+      << "both files are asked for at once";
   ChooseStation(dialog, IndexOf(dialog, "RJAA"));
   EXPECT_EQ(FieldText(dialog, kMetarRaw), "RJAA 061200Z 09003KT 9999");
   EXPECT_EQ(dialog.findChild<CWindWnd*>()->Station(), "RJAA");
@@ -483,8 +484,8 @@ TEST(DialogDownloadTest, SecondPickStopsTheFirstDownload) {
   const auto requests = server.Requests();
   EXPECT_EQ(std::count_if(requests.begin(), requests.end(),
                           [](const std::string& r) { return r.find("RJTT") != std::string::npos; }),
-            1)
-      << "RJTT's TAF is never asked for";
+            2)
+      << "nothing more of RJTT is asked for";
 }
 
 TEST(DialogDownloadTest, ClosingDuringADownloadEndsItWithoutAMessage) {
@@ -495,7 +496,7 @@ TEST(DialogDownloadTest, ClosingDuringADownloadEndsItWithoutAMessage) {
   auto dialog = std::make_unique<CAerolumeDlg>(source, sink);
   dialog->show();
   PickStation(*dialog, IndexOf(*dialog, "RJTT"));
-  ASSERT_TRUE(QTest::qWaitFor([&] { return server.RequestCount() == 1; }, 5'000));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return server.RequestCount() == 2; }, 5'000));
   QTest::keyClick(dialog.get(), Qt::Key_Escape);
   const auto closing = std::chrono::steady_clock::now();
   dialog.reset();
