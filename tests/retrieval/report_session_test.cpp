@@ -266,53 +266,51 @@ struct BoxLog : CallLog {
   std::function<void()> onMessage;
 };
 
-TEST(ReportSessionTest, PickDuringAFailureMessageEndsTheCycleItInterrupted) {
+struct BoxFixture {
   BoxLog view;
   FakeSource source{view};
   InlineFetchRunner runner;
   ReportSession session{view, source, runner};
-  source.fail = true;
-  view.onMessage = [&] {
-    source.fail = false;
-    session.Select("RJAA");
+};
+
+TEST(ReportSessionTest, PickDuringAFailureMessageEndsTheCycleItInterrupted) {
+  BoxFixture f;
+  f.source.fail = true;
+  f.view.onMessage = [&] {
+    f.source.fail = false;
+    f.session.Select("RJAA");
   };
-  session.Select("RJTT");
-  EXPECT_EQ(view.calls.back(), "wind RJAA 340 5 300 20") << "RJTT's second message is dropped";
-  EXPECT_EQ(session.State().m_stationCode, "RJAA");
+  f.session.Select("RJTT");
+  EXPECT_EQ(f.view.calls.back(), "wind RJAA 340 5 300 20") << "RJTT's second message is dropped";
+  EXPECT_EQ(f.session.State().m_stationCode, "RJAA");
 }
 
 TEST(ReportSessionTest, RefreshDuringAFailureMessageLeavesTheCycleWhole) {
-  BoxLog view;
-  FakeSource source{view};
-  InlineFetchRunner runner;
-  ReportSession session{view, source, runner};
-  source.fail = true;
-  view.onMessage = [&] { session.RefreshInBackground(); };
-  session.Select("RJTT");
+  BoxFixture f;
+  f.source.fail = true;
+  f.view.onMessage = [&] { f.session.RefreshInBackground(); };
+  f.session.Select("RJTT");
   const std::string warning = "warn InternetOpenUrl(hInternet, ...) Error";
-  EXPECT_EQ(view.calls, Concat({kClearing, {"download RJTT", warning, warning}}))
+  EXPECT_EQ(f.view.calls, Concat({kClearing, {"download RJTT", warning, warning}}))
       << "both messages shown, and nothing fetched while they were open";
-  EXPECT_EQ(session.State().m_stationCode, "") << "the failed station is forgotten";
-  EXPECT_EQ(session.Status(), StationStatus{});
+  EXPECT_EQ(f.session.State().m_stationCode, "") << "the failed station is forgotten";
+  EXPECT_EQ(f.session.Status(), StationStatus{});
 
-  source.fail = false;
-  view.calls.clear();
-  session.Select("RJTT");
-  EXPECT_EQ(view.calls.back(), "wind RJTT 340 5 300 20") << "picked again, it is fetched again";
+  f.source.fail = false;
+  f.view.calls.clear();
+  f.session.Select("RJTT");
+  EXPECT_EQ(f.view.calls.back(), "wind RJTT 340 5 300 20") << "picked again, it is fetched again";
 }
 
 TEST(ReportSessionTest, RefreshDuringAStopMessageWaitsForTheCycleToEnd) {
-  BoxLog view;
-  FakeSource source{view};
-  InlineFetchRunner runner;
-  ReportSession session{view, source, runner};
-  source.metar = "ABCD";
-  view.onMessage = [&] {
-    source.metar = "2012/05/06 12:30 RJTT 061230Z 09003KT";
-    session.RefreshInBackground();
+  BoxFixture f;
+  f.source.metar = "ABCD";
+  f.view.onMessage = [&] {
+    f.source.metar = "2012/05/06 12:30 RJTT 061230Z 09003KT";
+    f.session.RefreshInBackground();
   };
-  session.Select("RJTT");
-  const Calls afterDownload(view.calls.begin() + 7, view.calls.end());
+  f.session.Select("RJTT");
+  const Calls afterDownload(f.view.calls.begin() + 7, f.view.calls.end());
   EXPECT_EQ(
       afterDownload,
       (Calls{"stop 時刻を読み取れません: ABCD", "field taf-time 2012/05/06 14:00",
