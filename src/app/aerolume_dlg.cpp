@@ -20,6 +20,7 @@
 #include "stations/runway_wind.hpp"
 #include "stations/station_catalogue.hpp"
 #include "stations/station_runways.hpp"
+#include "translators/shown_text.hpp"
 #include "wind/message_sink.hpp"
 #include "wind/wind_wnd.hpp"
 
@@ -32,11 +33,10 @@ namespace {
 
 constexpr int kDialogFontPoints = 10;
 
-// The report texts end their lines in CR LF; the fields want plain line breaks.
+// The report texts end their lines in CR LF; the fields want plain line breaks. A
+// report's controls show as U+FFFD: a direction override would turn the text around.
 QString ToFieldText(const std::string& text) {
-  QString field = QString::fromStdString(text);
-  field.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-  return field;
+  return QString::fromStdString(aerolume::ReplaceUnsafeCharacters(aerolume::ToLfLineEnds(text)));
 }
 
 constexpr int kRunwayWindFontPoints = 9;
@@ -220,9 +220,10 @@ void CAerolumeDlg::SetField(ReportField field, const std::string& text) {
 }
 
 void CAerolumeDlg::ShowMessage(const std::string& text, aerolume::MessageIcon icon) {
-  m_messages.ShowMessage(QString::fromStdString(text), icon == aerolume::MessageIcon::Stop
-                                                           ? QMessageBox::Critical
-                                                           : QMessageBox::Warning);
+  // Messages quote a server's bytes (a time line, its error text).
+  m_messages.ShowMessage(
+      QString::fromStdString(aerolume::ReplaceUnsafeCharacters(text)),
+      icon == aerolume::MessageIcon::Stop ? QMessageBox::Critical : QMessageBox::Warning);
 }
 
 void CAerolumeDlg::ShowWind(const std::string& stationCode, const aerolume::WindValues& wind) {

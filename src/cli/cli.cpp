@@ -4,6 +4,7 @@
 #include <ostream>
 
 #include "cli/command.hpp"
+#include "translators/shown_text.hpp"
 
 namespace aerolume::cli {
 
@@ -45,7 +46,8 @@ int RunHelp(const std::vector<std::string>& args, std::ostream& out, std::ostrea
   }
   const Command* command = args.size() == 2 ? FindCommand(args[1]) : nullptr;
   if (command == nullptr) {
-    err << "aerolume-cli help: no command " << (args.size() > 1 ? args[1] : "") << '\n';
+    err << "aerolume-cli help: no command "
+        << ReplaceUnsafeCharacters(args.size() > 1 ? args[1] : "") << '\n';
     PrintUsage(err);
     return kExitUsage;
   }
@@ -78,7 +80,7 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
   }
   const Command* command = FindCommand(args.front());
   if (command == nullptr) {
-    err << "aerolume-cli: unknown command " << args.front() << '\n';
+    err << "aerolume-cli: unknown command " << ReplaceUnsafeCharacters(args.front()) << '\n';
     PrintUsage(err);
     return kExitUsage;
   }

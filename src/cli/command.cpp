@@ -1,29 +1,63 @@
 #include "cli/command.hpp"
 
 #include <algorithm>
+#include <cstdio>
 #include <ostream>
 #include <string_view>
 
 #include "cli/encoding.hpp"
+#include "translators/shown_text.hpp"
 
 namespace aerolume::cli {
 
-void PrintText(const Arguments& arguments, CommandIo& io, const std::string& text) {
+std::string TerminalText(const Arguments& arguments, std::string_view text) {
   // U+FFFD has no code page 932 form, so ToCp932 writes it as "?".
-  const std::string shown = ReplaceControlCharacters(text);
-  if (arguments.Value("--encoding") == "cp932") {
-    io.out << ToCp932(shown);
-  } else {
-    io.out << shown;
-  }
+  std::string shown = ReplaceUnsafeCharacters(text);
+  return arguments.Value("--encoding") == "cp932" ? ToCp932(shown) : shown;
 }
 
+void PrintText(const Arguments& arguments, CommandIo& io, const std::string& text) {
+  io.out << TerminalText(arguments, text);
+}
+
+void PrintError(const Arguments& arguments, CommandIo& io, const std::string& message) {
+  io.err << TerminalText(arguments, message) << '\n';
+}
+
+namespace {
+
+// The library escapes the controls below 0x20 itself; the others that act on a
+// terminal (DEL, C1, the bidirectional controls) are escaped here. Only strings can
+// hold them, and the dump is UTF-8 throughout.
+std::string EscapeDisplayControls(const std::string& json) {
+  std::string escaped;
+  escaped.reserve(json.size());
+  for (std::size_t at = 0; at < json.size();) {
+    const Utf8Character character = ReadUtf8Character(json, at);
+    if (character.valid && character.codePoint >= 0x7F && ActsOnTheDisplay(character.codePoint)) {
+      char code[8];
+      std::snprintf(code, sizeof code, "\\u%04x", static_cast<unsigned>(character.codePoint));
+      escaped += code;
+    } else {
+      escaped.append(json, at, character.length);
+    }
+    at += character.length;
+  }
+  return escaped;
+}
+
+}  // namespace
+
 void PrintJson(CommandIo& io, const nlohmann::json& value) {
-  io.out << value.dump(2, ' ', false, nlohmann::json::error_handler_t::replace) << '\n';
+  io.out << EscapeDisplayControls(
+                value.dump(2, ' ', false, nlohmann::json::error_handler_t::replace))
+         << '\n';
 }
 
 void PrintJsonLine(CommandIo& io, const nlohmann::json& value) {
-  io.out << value.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace) << '\n';
+  io.out << EscapeDisplayControls(
+                value.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace))
+         << '\n';
 }
 
 namespace {
@@ -35,7 +69,8 @@ void PrintUsageLines(const Command& command, std::ostream& stream) {
 }  // namespace
 
 int UsageError(CommandIo& io, const Command& command, const std::string& message) {
-  io.err << "aerolume-cli " << command.name << ": " << message << '\n';
+  // The message may quote any word of the command line.
+  io.err << "aerolume-cli " << command.name << ": " << ReplaceUnsafeCharacters(message) << '\n';
   PrintUsageLines(command, io.err);
   return 2;
 }
@@ -59,16 +94,6 @@ std::string UpperCaseCode(std::string code) {
     if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
   }
   return code;
-}
-
-std::string ToTerminalLines(const std::string& decoded) {
-  std::string text;
-  text.reserve(decoded.size());
-  for (std::size_t i = 0; i < decoded.size(); ++i) {
-    if (decoded[i] == '\r' && i + 1 < decoded.size() && decoded[i + 1] == '\n') continue;
-    text += decoded[i];
-  }
-  return text;
 }
 
 }  // namespace aerolume::cli

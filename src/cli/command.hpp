@@ -4,6 +4,7 @@
 #include <iosfwd>
 #include <nlohmann/json.hpp>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "cli/arguments.hpp"
@@ -34,10 +35,18 @@ struct Command {
 // "usage: aerolume-cli ...", the summary and one line per option, -h included.
 void PrintCommandHelp(const Command& command, std::ostream& out);
 
-// Text for the terminal: UTF-8, or code page 932 with --encoding cp932. Control
-// bytes from reports and files are shown as U+FFFD ("?" in code page 932).
+// Text as the terminal gets it: UTF-8, or code page 932 with --encoding cp932.
+// Control characters (C0 but LF, DEL, C1), bidirectional controls and bytes that are
+// not UTF-8, from reports, files and servers, are shown as U+FFFD ("?" in code page
+// 932), so that no text can act on the terminal.
+std::string TerminalText(const Arguments& arguments, std::string_view text);
+// TerminalText on standard output.
 void PrintText(const Arguments& arguments, CommandIo& io, const std::string& text);
-// JSON is always UTF-8; bytes that are not UTF-8 are replaced, never fatal.
+// A message line on standard error, as TerminalText writes it.
+void PrintError(const Arguments& arguments, CommandIo& io, const std::string& message);
+// JSON is always UTF-8; bytes that are not UTF-8 are replaced, never fatal. Every
+// control character is escaped (C1 and DEL too), and so are the bidirectional
+// controls.
 void PrintJson(CommandIo& io, const nlohmann::json& value);
 // One compact JSON object on a line of its own (JSON Lines).
 void PrintJsonLine(CommandIo& io, const nlohmann::json& value);
@@ -45,8 +54,6 @@ void PrintJsonLine(CommandIo& io, const nlohmann::json& value);
 int UsageError(CommandIo& io, const Command& command, const std::string& message);
 // Station codes are read without regard to case: "rjtt" is RJTT.
 std::string UpperCaseCode(std::string code);
-// Decoded text with its CR LF line ends as the terminal wants them (LF).
-std::string ToTerminalLines(const std::string& decoded);
 
 // The help line of --encoding, which every command that prints text has.
 inline constexpr OptionHelp kEncodingHelp{

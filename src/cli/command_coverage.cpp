@@ -14,14 +14,15 @@ namespace {
 constexpr std::size_t kShapesShown = 20;
 
 // False when a line is longer than any report, after saying so.
-bool CountLines(InputStream& input, bool allTaf, CoverageCounts& counts, CommandIo& io) {
+bool CountLines(const Arguments& arguments, InputStream& input, CoverageCounts& counts,
+                CommandIo& io) {
   const long tooLong = ForEachLine(input, [&](std::string_view line, long) {
-    if (const std::optional<ReportLine> report = ParseReportLine(line, allTaf)) {
+    if (const std::optional<ReportLine> report = ParseReportLine(line, arguments.Has("--taf"))) {
       CountReport(*report, counts);
     }
   });
   if (tooLong == 0) return true;
-  io.err << "aerolume-cli coverage: " << LineTooLongMessage(input, tooLong) << '\n';
+  PrintError(arguments, io, "aerolume-cli coverage: " + LineTooLongMessage(input, tooLong));
   return false;
 }
 
@@ -60,17 +61,16 @@ std::string CoverageText(const CoverageCounts& counts) {
 }
 
 int RunCoverage(const Arguments& arguments, CommandIo& io) {
-  const bool allTaf = arguments.Has("--taf");
   std::string openError;
   const auto inputs = OpenInputs(arguments.operands, io.in, openError);
   if (!openError.empty()) return UsageError(io, CoverageCommand(), openError);
   CoverageCounts counts;
   for (const auto& input : inputs) {
-    if (!CountLines(*input, allTaf, counts, io)) return kExitFailed;
+    if (!CountLines(arguments, *input, counts, io)) return kExitFailed;
     if (!input->Error().empty()) return UsageError(io, CoverageCommand(), input->Error());
   }
   if (counts.reports == 0) {
-    io.err << "aerolume-cli coverage: no report in the input\n";
+    PrintError(arguments, io, "aerolume-cli coverage: no report in the input");
     return kExitFailed;
   }
   if (arguments.Has("--json")) {

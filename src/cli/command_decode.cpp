@@ -1,12 +1,13 @@
 // aerolume-cli decode: station files, as the server sends them, into the three
 // fields the program shows for each report; with --lines, one report per line.
+#include <algorithm>
 #include <optional>
 #include <sstream>
+#include <utility>
 
 #include "cli/cli.hpp"
 #include "cli/command.hpp"
 #include "cli/decode_lines.hpp"
-#include "cli/encoding.hpp"
 #include "cli/input.hpp"
 #include "cli/report_json.hpp"
 #include "cli/time_line.hpp"
@@ -40,20 +41,25 @@ bool IsBlank(std::string_view text) {
   return text.find_first_not_of(" \t\r\n") == std::string_view::npos;
 }
 
+// Where the line starting at `start` ends (LF, CR LF or CR), and where the next begins.
+std::pair<std::size_t, std::size_t> LineEnd(std::string_view bytes, std::size_t start) {
+  const std::size_t end = std::min(bytes.find_first_of("\r\n", start), bytes.size());
+  const bool crLf = bytes.substr(end).starts_with("\r\n");
+  return {end, end + (crLf ? 2 : 1)};
+}
+
 // Station files one after another (`cat RJTT.TXT RJBB.TXT`): each time line at the
 // start of a line begins the next file.
 std::vector<std::string_view> SplitStationFiles(std::string_view bytes) {
   std::vector<std::string_view> files;
   std::size_t fileStart = 0;
   for (std::size_t lineStart = 0; lineStart < bytes.size();) {
-    const std::size_t end = std::min(bytes.find('\n', lineStart), bytes.size());
-    std::string_view line = bytes.substr(lineStart, end - lineStart);
-    if (line.ends_with('\r')) line.remove_suffix(1);
-    if (lineStart > fileStart && IsTimeLine(line)) {
+    const auto [end, next] = LineEnd(bytes, lineStart);
+    if (lineStart > fileStart && IsTimeLine(bytes.substr(lineStart, end - lineStart))) {
       files.push_back(bytes.substr(fileStart, lineStart - fileStart));
       fileStart = lineStart;
     }
-    lineStart = end + 1;
+    lineStart = next;
   }
   files.push_back(bytes.substr(fileStart));
   std::erase_if(files, IsBlank);
@@ -96,7 +102,7 @@ int DecodeFiles(const Arguments& arguments, CommandIo& io,
     if (!text.empty()) text += '\n';
     text += ReportText(file.shown);
     // The message quotes the file's time line, which may hold any byte.
-    if (file.shown.error) io.err << ReplaceControlCharacters(*file.shown.error) << '\n';
+    if (file.shown.error) PrintError(arguments, io, *file.shown.error);
   }
   if (!json) PrintText(arguments, io, text);
   return allShown ? kExitOk : kExitFailed;
@@ -115,12 +121,12 @@ int RunDecode(const Arguments& arguments, CommandIo& io) {
   const InputText read = ReadWhole(input);
   if (!input.Error().empty()) return UsageError(io, DecodeCommand(), input.Error());
   if (read.tooLarge) {
-    io.err << "aerolume-cli decode: " << TooLargeMessage(input) << '\n';
+    PrintError(arguments, io, "aerolume-cli decode: " + TooLargeMessage(input));
     return kExitFailed;
   }
   const std::vector<std::string_view> files = SplitStationFiles(read.bytes);
   if (files.empty()) {
-    io.err << "aerolume-cli decode: no report in the input\n";
+    PrintError(arguments, io, "aerolume-cli decode: no report in the input");
     return kExitFailed;
   }
   return DecodeFiles(arguments, io, files);

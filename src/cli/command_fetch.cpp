@@ -7,7 +7,6 @@
 
 #include "cli/cli.hpp"
 #include "cli/command.hpp"
-#include "cli/encoding.hpp"
 #include "cli/report_json.hpp"
 #include "retrieval/report_download.hpp"
 #include "retrieval/report_session.hpp"
@@ -23,8 +22,8 @@ namespace {
 // after the download.
 class FetchRecorder : public ReportView, public ReportSource {
  public:
-  FetchRecorder(CommandIo& io, bool cp932, const DownloadSettings& settings)
-      : m_io(io), m_cp932(cp932), m_network(settings) {}
+  FetchRecorder(const Arguments& arguments, CommandIo& io, const DownloadSettings& settings)
+      : m_arguments(arguments), m_io(io), m_network(settings) {}
 
   DownloadResult DownloadReports(const std::string& stationCode, std::stop_token stop) override {
     DownloadResult result = m_network.DownloadReports(stationCode, std::move(stop));
@@ -45,8 +44,8 @@ class FetchRecorder : public ReportView, public ReportSource {
   // the rest of a download failure goes to "details".
   void ShowMessage(const std::string& text, MessageIcon) override {
     m_messages.push_back(text.substr(0, text.find('\n')));
-    const std::string shown = ReplaceControlCharacters(text);
-    m_io.err << (m_cp932 ? ToCp932(shown) : shown) << '\n' << std::flush;
+    PrintError(m_arguments, m_io, text);
+    m_io.err << std::flush;
   }
   void ShowWind(const std::string&, const WindValues& wind) override { m_wind = wind; }
 
@@ -66,8 +65,8 @@ class FetchRecorder : public ReportView, public ReportSource {
   }
 
  private:
+  const Arguments& m_arguments;
   CommandIo& m_io;
-  bool m_cp932;
   CurlReportSource m_network;
   bool m_downloaded = false;
   std::string m_metarText;
@@ -162,7 +161,7 @@ bool BothReportsShown(const FetchRecorder& recorder) {
 // of its reports were shown.
 bool FetchStation(const Arguments& arguments, CommandIo& io, const std::string& station,
                   const DownloadSettings& settings, bool several) {
-  FetchRecorder recorder(io, arguments.Value("--encoding") == "cp932", settings);
+  FetchRecorder recorder(arguments, io, settings);
   InlineFetchRunner runner;
   ReportSession session(recorder, recorder, runner);
   session.Select(station);

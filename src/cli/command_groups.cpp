@@ -6,6 +6,7 @@
 #include "cli/report_json.hpp"
 #include "cli/time_line.hpp"
 #include "decoder/decode_report.hpp"
+#include "translators/shown_text.hpp"
 
 namespace aerolume::cli {
 
@@ -18,7 +19,7 @@ std::string CurrentUtcTimeLine() {
 int RunGroups(const Arguments& arguments, CommandIo& io) {
   if (arguments.operands.empty()) return UsageError(io, GroupsCommand(), "give at least one GROUP");
   const std::optional<std::string> timeLine = arguments.Value("--time-line");
-  if (timeLine && !IsTimeLine(*timeLine)) {
+  if (timeLine && !IsCalendarTimeLine(*timeLine)) {
     return UsageError(io, GroupsCommand(), "--time-line needs \"YYYY/MM/DD HH:MM\"");
   }
   const bool isMetar = !arguments.Has("--taf");
@@ -34,7 +35,7 @@ int RunGroups(const Arguments& arguments, CommandIo& io) {
                    {"wind", WindJson(state.Wind())},
                    {"past_observation", state.m_pastObservation}});
   } else {
-    PrintText(arguments, io, ToTerminalLines(decoded));
+    PrintText(arguments, io, ToLfLineEnds(decoded));
   }
   return kExitOk;
 }

@@ -4,7 +4,6 @@
 
 #include "cli/cli.hpp"
 #include "cli/coverage.hpp"
-#include "cli/encoding.hpp"
 #include "cli/input.hpp"
 #include "cli/report_json.hpp"
 #include "cli/time_line.hpp"
@@ -36,8 +35,8 @@ void DecodeLine(const Arguments& arguments, CommandIo& io, const LineStationFile
   } else {
     PrintText(arguments, io, (outcome.reports == 0 ? "" : "\n") + ReportText(shown));
     if (shown.error) {
-      io.err << "aerolume-cli decode: line " << number << ": "
-             << ReplaceControlCharacters(*shown.error) << '\n';
+      PrintError(arguments, io,
+                 "aerolume-cli decode: line " + std::to_string(number) + ": " + *shown.error);
     }
   }
   ++outcome.reports;
@@ -71,7 +70,7 @@ int RunDecodeLines(const Arguments& arguments, CommandIo& io) {
     return UsageError(io, DecodeCommand(), "--station does not go with --lines");
   }
   const std::optional<std::string> timeLine = arguments.Value("--time-line");
-  if (timeLine && !IsTimeLine(*timeLine)) {
+  if (timeLine && !IsCalendarTimeLine(*timeLine)) {
     return UsageError(io, DecodeCommand(), "--time-line needs \"YYYY/MM/DD HH:MM\"");
   }
   std::string openError;
@@ -87,12 +86,12 @@ int RunDecodeLines(const Arguments& arguments, CommandIo& io) {
     });
     if (!input->Error().empty()) return UsageError(io, DecodeCommand(), input->Error());
     if (tooLong != 0) {
-      io.err << "aerolume-cli decode: " << LineTooLongMessage(*input, tooLong) << '\n';
+      PrintError(arguments, io, "aerolume-cli decode: " + LineTooLongMessage(*input, tooLong));
       return kExitFailed;
     }
   }
   if (outcome.reports == 0) {
-    io.err << "aerolume-cli decode: no report in the input\n";
+    PrintError(arguments, io, "aerolume-cli decode: no report in the input");
     return kExitFailed;
   }
   return outcome.allShown ? kExitOk : kExitFailed;

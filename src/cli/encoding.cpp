@@ -5,27 +5,11 @@
 #include <cerrno>
 #include <stdexcept>
 
+#include "translators/shown_text.hpp"
+
 namespace aerolume::cli {
 
 namespace {
-
-// The length of the UTF-8 character starting at `text`, or 1 for a stray byte.
-std::size_t CharacterLength(const char* text, std::size_t available) {
-  const auto lead = static_cast<unsigned char>(text[0]);
-  std::size_t length = 1;
-  if (lead >= 0xF0 && lead <= 0xF7) {
-    length = 4;
-  } else if (lead >= 0xE0 && lead <= 0xEF) {
-    length = 3;
-  } else if (lead >= 0xC0 && lead <= 0xDF) {
-    length = 2;
-  }
-  if (length > available) return 1;
-  for (std::size_t i = 1; i < length; ++i) {
-    if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80) return 1;
-  }
-  return length;
-}
 
 class Converter {
  public:
@@ -52,7 +36,7 @@ class Converter {
       if (errno == E2BIG) continue;
       // EILSEQ or EINVAL: replace the character that cannot be converted.
       output += '?';
-      const std::size_t skip = CharacterLength(in, inLeft);
+      const std::size_t skip = ReadUtf8Character(std::string_view(in, inLeft), 0).length;
       in += skip;
       inLeft -= skip;
       iconv(m_handle, nullptr, nullptr, nullptr, nullptr);
@@ -68,21 +52,6 @@ class Converter {
 
 std::string ToCp932(std::string_view utf8) {
   return Converter().Convert(utf8);
-}
-
-std::string ReplaceControlCharacters(std::string_view text) {
-  constexpr std::string_view kReplacement = "\xEF\xBF\xBD";  // U+FFFD
-  std::string shown;
-  shown.reserve(text.size());
-  for (char c : text) {
-    const auto byte = static_cast<unsigned char>(c);
-    if ((byte < 0x20 && c != '\n') || byte == 0x7F) {
-      shown += kReplacement;
-    } else {
-      shown += c;
-    }
-  }
-  return shown;
 }
 
 }  // namespace aerolume::cli

@@ -87,6 +87,8 @@ long ForEachLine(InputStream& input,
     pending.append(chunk, got);
     std::size_t start = 0;
     for (std::size_t end; (end = pending.find('\n', start)) != std::string::npos; start = end + 1) {
+      // A line may end in the chunk that took it over the limit.
+      if (end - start > kMaxInputBytes) return number + 1;
       onLine(std::string_view(pending).substr(start, end - start), ++number);
     }
     pending.erase(0, start);

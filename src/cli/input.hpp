@@ -54,7 +54,8 @@ struct InputText {
 InputText ReadWhole(InputStream& input);
 
 // Calls `onLine` for each line (without its LF) with its number from 1. Returns 0,
-// or the number of a line longer than kMaxInputBytes, where reading stopped.
+// or the number of a line longer than kMaxInputBytes, where reading stopped: a line
+// of exactly kMaxInputBytes is read, with or without its LF, and one byte more is not.
 long ForEachLine(InputStream& input,
                  const std::function<void(std::string_view line, long number)>& onLine);
 

@@ -3,6 +3,7 @@
 #include "cli/command.hpp"
 #include "stations/runway_wind.hpp"
 #include "stations/station_runways.hpp"
+#include "translators/shown_text.hpp"
 
 namespace aerolume::cli {
 
@@ -62,7 +63,7 @@ nlohmann::json ReportJson(const std::string& station, ReportKind kind, const Sho
 }
 
 std::string ReportText(const ShownReport& shown) {
-  return "time: " + shown.time + "\nraw: " + shown.raw + "\n\n" + ToTerminalLines(shown.decoded);
+  return "time: " + shown.time + "\nraw: " + shown.raw + "\n\n" + ToLfLineEnds(shown.decoded);
 }
 
 }  // namespace aerolume::cli

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "retrieval/station_file.hpp"
+#include "translators/japan_time.hpp"
 #include "translators/text.hpp"
 
 namespace aerolume::cli {
@@ -21,6 +22,15 @@ bool IsTimeLine(std::string_view text) {
     if (kPattern[i] == '9' ? !digit : text[i] != kPattern[i]) return false;
   }
   return FormatIssueTime(text).has_value();
+}
+
+bool IsCalendarTimeLine(std::string_view text) {
+  using namespace std::chrono;
+  if (!IsTimeLine(text)) return false;
+  const CivilTime utc = ReadTimeLine(text);
+  return year_month_day{year{utc.year}, month{static_cast<unsigned>(utc.month)},
+                        day{static_cast<unsigned>(utc.day)}}
+      .ok();
 }
 
 std::string TimeLineOf(std::chrono::sys_seconds instant) {

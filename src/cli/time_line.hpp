@@ -8,8 +8,13 @@
 
 namespace aerolume::cli {
 
-// Exactly "YYYY/MM/DD HH:MM" with a date and time that can be shown.
+// Exactly "YYYY/MM/DD HH:MM" with a date and time that can be shown, as a station
+// file's time line is read: a day past the end of its month runs on into the next.
 bool IsTimeLine(std::string_view text);
+
+// A time line that names a real date and time (no February 30th): what an option
+// that takes one accepts.
+bool IsCalendarTimeLine(std::string_view text);
 
 std::string TimeLineOf(std::chrono::sys_seconds instant);
 

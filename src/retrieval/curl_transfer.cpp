@@ -134,8 +134,13 @@ HttpAnswer FetchUrl(const InternetHandle& internet, const std::string& url,
   curl_easy_setopt(easy, CURLOPT_ERRORBUFFER, errorText);
   const CURLcode result = Perform(easy, internet.multi.get(), stop);
   curl_easy_setopt(easy, CURLOPT_ERRORBUFFER, nullptr);
+  // Where the transfer ended, redirects followed: the address a failure is about.
+  const char* lastUrl = nullptr;
+  if (curl_easy_getinfo(easy, CURLINFO_EFFECTIVE_URL, &lastUrl) != CURLE_OK || !lastUrl) {
+    lastUrl = url.c_str();
+  }
 
-  HttpAnswer answer = AnswerOf(std::move(transfer.record), result, url,
+  HttpAnswer answer = AnswerOf(std::move(transfer.record), result, lastUrl,
                                *errorText != '\0' ? errorText : curl_easy_strerror(result));
   answer.stopped = stop.stop_requested();
   return answer;
@@ -150,9 +155,14 @@ HttpAnswer AnswerOf(TransferRecord record, CURLcode result, std::string_view url
   answer.status = std::move(record.status);
   answer.body = std::move(record.body);
   if (result != CURLE_OK) {
-    answer.cause = record.tooLarge ? BodyTooLargeCause(record.maxBodyBytes)
-                                   : TransferCause(result, url);
+    answer.cause =
+        record.tooLarge ? BodyTooLargeCause(record.maxBodyBytes) : TransferCause(result, url);
     answer.curlText = std::move(curlText);
+  } else if (answer.Successful() && !record.contentEncoding.empty()) {
+    // The body arrived, but as compressed bytes that are no text to show.
+    answer.complete = false;
+    answer.cause = UnaskedCompressionCause(record.contentEncoding);
+    answer.curlText = "Content-Encoding: " + record.contentEncoding;
   }
   return answer;
 }

@@ -42,7 +42,7 @@ std::optional<InternetHandle> OpenInternetHandle(const DownloadLimits& limits,
 struct HttpAnswer {
   bool stopped = false;
   bool opened = false;    // a final answer arrived: its status line, at least
-  bool complete = false;  // and all of its body, within the cap
+  bool complete = false;  // and all of its body, within the cap and not compressed
   std::string status;     // the final answer's status code, "200"
   std::string body;       // a 2xx answer's body; other bodies are never kept
   std::string cause;      // why the transfer failed, in Japanese, when it did
@@ -55,8 +55,8 @@ HttpAnswer FetchUrl(const InternetHandle& internet, const std::string& url,
                     const std::stop_token& stop);
 
 struct TransferRecord;
-// What a finished transfer of `url` amounts to, from what it received and how libcurl
-// ended it (`curlText` is libcurl's own word for a failure).
+// What a finished transfer amounts to, from what it received, how libcurl ended it
+// (`curlText` is libcurl's own word for a failure) and `url`, where it ended.
 HttpAnswer AnswerOf(TransferRecord record, CURLcode result, std::string_view url,
                     std::string curlText);
 

@@ -35,6 +35,11 @@ std::string_view SchemeOf(std::string_view url) {
   return colon == std::string_view::npos ? std::string_view() : url.substr(0, colon);
 }
 
+bool IsHttpScheme(std::string_view scheme) {
+  const std::string lower = Lowercase(scheme);
+  return lower == "http" || lower == "https";
+}
+
 // The host of an http(s) URL, without user, port or brackets.
 std::string HostOf(std::string_view url) {
   std::string_view rest = url.substr(std::min(url.size(), SchemeOf(url).size() + 3));
@@ -88,6 +93,10 @@ std::string BodyTooLargeCause(std::size_t maxBodyBytes) {
   return "応答が大きすぎます(" + std::to_string(maxBodyBytes / 1024) + "KiB超)";
 }
 
+std::string UnaskedCompressionCause(std::string_view contentEncoding) {
+  return "応答が求めていない形式で圧縮されています(" + std::string(contentEncoding) + ")";
+}
+
 std::string TransferCause(CURLcode result, std::string_view url) {
   switch (result) {
     case CURLE_COULDNT_CONNECT:
@@ -108,7 +117,12 @@ std::string TransferCause(CURLcode result, std::string_view url) {
     case CURLE_TOO_MANY_REDIRECTS:
       return "リダイレクトが多すぎます";
     case CURLE_UNSUPPORTED_PROTOCOL:
-      return "この種類のアドレスには接続できません";
+      // libcurl says the same of a redirect to another scheme and of an http answer
+      // that is not HTTP (HTTP/0.9, a malformed status line): the address tells.
+      return IsHttpScheme(SchemeOf(url)) ? std::string(kUnreadableReplyCause)
+                                         : "この種類のアドレスには接続できません";
+    case CURLE_WEIRD_SERVER_REPLY:
+      return std::string(kUnreadableReplyCause);
     case CURLE_FILESIZE_EXCEEDED:
       return "応答が大きすぎます";
     case CURLE_GOT_NOTHING:

@@ -1,5 +1,5 @@
 // Fetching the METAR and TAF station files of one station from the weather server,
-// on libcurl: one easy handle per pass, one transfer per file, each driven by a multi
+// on libcurl: both files at once, each with its own easy handle, driven by a multi
 // handle that a stop request wakes at once.
 #pragma once
 
@@ -61,13 +61,15 @@ std::string ApiTafUrl(std::string_view apiBase, std::string_view stationCode);
 std::string ChooseFallbackBase(bool serverGiven, const std::optional<std::string>& fallback,
                                bool noFallback);
 
-// Fetches the METAR file and then the TAF file. Each text ends up as the normalised
+// Fetches the METAR file and the TAF file at the same time, so that a server that
+// stalls costs one time limit, not two. Each text ends up as the normalised
 // file, as the status code ("404") when the server answered with anything but 2xx,
 // or empty when that file failed, with the failure in the result. A file the server
 // fails to give (no connection, 5xx, 403, too short or too long) is asked of the
 // second source, when there is one, before that counts as a failure; its answer is
 // normalised as the server's file would be, and a report it does not have is "404".
 // Gives up within moments once `stop` is requested, and then fetches nothing more.
+// The failures list the METAR's first.
 DownloadResult DownloadStationFiles(const std::string& stationCode,
                                     const DownloadSettings& settings = {},
                                     std::stop_token stop = {});

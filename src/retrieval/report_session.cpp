@@ -22,6 +22,15 @@ bool RefreshableText(const std::string& text) {
   return !IsStatusText(text) || text == "404";
 }
 
+// A refreshed report issued before the one shown (a lagging mirror or second source)
+// must not take its place.
+bool OlderThanShown(const std::string& refreshed, const std::string& shown) {
+  if (IsStatusText(refreshed) || IsStatusText(shown)) return false;
+  const auto refreshedIssued = ReadIssueTime(TimeLineOf(refreshed));
+  const auto shownIssued = ReadIssueTime(TimeLineOf(shown));
+  return refreshedIssued && shownIssued && *refreshedIssued < *shownIssued;
+}
+
 }  // namespace
 
 ReportSession::ReportSession(ReportView& view, ReportSource& source, FetchRunner& runner,
@@ -41,12 +50,17 @@ void ReportSession::Select(const std::string& stationCode) {
 }
 
 void ReportSession::Refresh() {
-  if (m_state.m_stationCode.empty() || m_downloading) return;
+  if (m_state.m_stationCode.empty() || (m_downloading && !m_downloadingInBackground)) return;
+  // Starting the cycle's download stops the background one, whose result is dropped.
   StartCycle();
 }
 
 void ReportSession::RefreshInBackground() {
   if (m_state.m_stationCode.empty() || m_downloading) return;
+  if (m_showingCycle) {
+    m_refreshWaiting = true;
+    return;
+  }
   StartDownload(true);
 }
 
@@ -59,7 +73,12 @@ void ReportSession::StartCycle() {
 void ReportSession::StartDownload(bool background) {
   const unsigned cycle = ++m_cycle;
   m_downloading = true;
-  if (!background) m_view.ShowBusy(true);
+  m_downloadingInBackground = background;
+  if (!background) {
+    // What a new cycle fetches is fresher than any refresh that waited.
+    m_refreshWaiting = false;
+    m_view.ShowBusy(true);
+  }
   m_runner.Start([&source = m_source, code = m_state.m_stationCode](
                      std::stop_token stop) { return source.DownloadReports(code, stop); },
                  [this, cycle, background](DownloadResult result) {
@@ -75,6 +94,16 @@ void ReportSession::StartDownload(bool background) {
 }
 
 void ReportSession::FinishCycle(DownloadResult result) {
+  const bool outerShowing = std::exchange(m_showingCycle, true);
+  const unsigned cycle = m_cycle;
+  ShowCycleResult(result);
+  m_showingCycle = outerShowing;
+  // A refresh that came while a message box was open runs now, unless another cycle
+  // took this one's place.
+  if (cycle == m_cycle && std::exchange(m_refreshWaiting, false)) RefreshInBackground();
+}
+
+void ReportSession::ShowCycleResult(const DownloadResult& result) {
   // A message box lets the user choose another station while it is open; from then
   // on this cycle's reports are no longer wanted.
   const unsigned cycle = m_cycle;
@@ -95,14 +124,15 @@ void ReportSession::FinishCycle(DownloadResult result) {
   ShowTaf(m_state, m_view, result.tafText);
   if (cycle != m_cycle) return;
   m_view.ShowWind(m_state.m_stationCode, m_state.Wind());
-  NoteShownReports(result);
+  m_shown = {result.metarText, result.tafText, result.metarOrigin, result.tafOrigin};
+  NoteShownReports(m_shown);
   m_status.refreshFailedAt.reset();
   ShowStatus();
 }
 
 void ReportSession::FinishBackgroundRefresh(DownloadResult result) {
   if (ApplyRefreshedReports(result)) {
-    NoteShownReports(result);
+    NoteShownReports(m_shown);
     m_status.refreshFailedAt.reset();
   } else {
     m_status.refreshFailedAt = std::chrono::time_point_cast<std::chrono::seconds>(m_clock());
@@ -111,17 +141,25 @@ void ReportSession::FinishBackgroundRefresh(DownloadResult result) {
 }
 
 // Decodes both reports on the side and shows them only when both can be shown, so a
-// failed refresh leaves every field as it was.
+// failed refresh leaves every field as it was. A report older than the one shown
+// keeps the one shown, and the METAR shown keeps its wind.
 bool ReportSession::ApplyRefreshedReports(const DownloadResult& result) {
   if (!result.Succeeded()) return false;
   if (!RefreshableText(result.metarText) || !RefreshableText(result.tafText)) return false;
+  const bool keepMetar = OlderThanShown(result.metarText, m_shown.metar);
+  const bool keepTaf = OlderThanShown(result.tafText, m_shown.taf);
+  const ShownTexts next{keepMetar ? m_shown.metar : result.metarText,
+                        keepTaf ? m_shown.taf : result.tafText,
+                        keepMetar ? m_shown.metarOrigin : result.metarOrigin,
+                        keepTaf ? m_shown.tafOrigin : result.tafOrigin};
   ReportState refreshed;
   refreshed.m_stationCode = m_state.m_stationCode;
-  const ShownReport metar = ComposeReport(refreshed, ReportKind::Metar, result.metarText);
-  const ShownReport taf = ComposeReport(refreshed, ReportKind::Taf, result.tafText);
+  const ShownReport metar = ComposeReport(refreshed, ReportKind::Metar, next.metar);
+  const ShownReport taf = ComposeReport(refreshed, ReportKind::Taf, next.taf);
   if (metar.error || taf.error) return false;
-  SetReportFields(m_view, ReportKind::Metar, metar);
-  SetReportFields(m_view, ReportKind::Taf, taf);
+  if (!keepMetar) SetReportFields(m_view, ReportKind::Metar, metar);
+  if (!keepTaf) SetReportFields(m_view, ReportKind::Taf, taf);
+  m_shown = next;
   // The same wind again leaves the arrow moving as it is.
   const bool windChanged = refreshed.Wind() != m_state.Wind();
   m_state = std::move(refreshed);
@@ -129,11 +167,11 @@ bool ReportSession::ApplyRefreshedReports(const DownloadResult& result) {
   return true;
 }
 
-void ReportSession::NoteShownReports(const DownloadResult& result) {
+void ReportSession::NoteShownReports(const ShownTexts& shown) {
   m_status.metarIssued =
-      IsStatusText(result.metarText) ? std::nullopt : ReadIssueTime(TimeLineOf(result.metarText));
+      IsStatusText(shown.metar) ? std::nullopt : ReadIssueTime(TimeLineOf(shown.metar));
   m_status.fromFallback =
-      result.metarOrigin == ReportOrigin::Fallback || result.tafOrigin == ReportOrigin::Fallback;
+      shown.metarOrigin == ReportOrigin::Fallback || shown.tafOrigin == ReportOrigin::Fallback;
 }
 
 void ReportSession::ShowStatus() {

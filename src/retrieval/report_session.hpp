@@ -32,11 +32,13 @@ class ReportSession {
   // again fetches again.
   void Select(const std::string& stationCode);
   // Runs the cycle again for the station shown; nothing when none is shown or while
-  // a download runs.
+  // the user's own download runs. A background refresh running is stopped for it.
   void Refresh();
   // Fetches the station shown again without emptying anything first: a success
   // changes the fields and the wind in place, a failure keeps them and shows no
-  // message, only in the station status. Nothing while a download runs.
+  // message, only in the station status. A report older than the one shown never
+  // replaces it. Nothing while a download runs; while a cycle's message is open, it
+  // waits for that cycle to end.
   void RefreshInBackground();
 
   bool Downloading() const { return m_downloading; }
@@ -44,12 +46,21 @@ class ReportSession {
   const StationStatus& Status() const { return m_status; }
 
  private:
+  // The two texts shown (normalised files or status texts) and where they came from.
+  struct ShownTexts {
+    std::string metar;
+    std::string taf;
+    ReportOrigin metarOrigin = ReportOrigin::Primary;
+    ReportOrigin tafOrigin = ReportOrigin::Primary;
+  };
+
   void StartCycle();
   void StartDownload(bool background);
   void FinishCycle(DownloadResult result);
+  void ShowCycleResult(const DownloadResult& result);
   void FinishBackgroundRefresh(DownloadResult result);
   bool ApplyRefreshedReports(const DownloadResult& result);
-  void NoteShownReports(const DownloadResult& result);
+  void NoteShownReports(const ShownTexts& shown);
   void ShowStatus();
 
   ReportView& m_view;
@@ -59,9 +70,15 @@ class ReportSession {
   ReportState m_state;
   StationStatus m_status;
   bool m_downloading = false;
+  bool m_downloadingInBackground = false;
   // Counts the cycles begun, so that one whose message box was open while the user
   // chose another station stops showing.
   unsigned m_cycle = 0;
+  // A cycle is showing what it fetched, message boxes included: a refresh asked for
+  // meanwhile waits for it to end, so that the cycle is never cut short.
+  bool m_showingCycle = false;
+  bool m_refreshWaiting = false;
+  ShownTexts m_shown;
 };
 
 }  // namespace aerolume

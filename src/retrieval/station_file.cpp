@@ -27,18 +27,17 @@ void AppendPadded(std::string& text, int value, int width) {
 }  // namespace
 
 std::string NormalizeReportText(std::string_view bytes) {
-  if (!bytes.empty() && bytes.back() == '\n') {
-    bytes.remove_suffix(1);
-    if (!bytes.empty() && bytes.back() == '\r') bytes.remove_suffix(1);
-  }
+  if (bytes.ends_with('\n')) bytes.remove_suffix(1);
+  if (bytes.ends_with('\r')) bytes.remove_suffix(1);
   std::string text;
   text.reserve(bytes.size());
   for (std::size_t i = 0; i < bytes.size(); ++i) {
     const char c = bytes[i];
     // A CR LF line end must read as LF, or the CR would end up glued to the
-    // last group of each line ("Q1012\r") and that group would not decode.
+    // last group of each line ("Q1012\r") and that group would not decode; a CR
+    // alone ends a line as well.
     if (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') continue;
-    if (c == '\n' || c == ' ') {
+    if (c == '\n' || c == '\r' || c == ' ') {
       if (!text.empty() && text.back() == ' ') continue;
       text += ' ';
     } else {

@@ -1,6 +1,6 @@
 // The text of one station file as the weather server keeps it: the UTC issue time
 // "YYYY/MM/DD HH:MM" on the first line, the report after it, lines ended by LF
-// (or CR LF, when the file has been through a Windows tool).
+// (or CR LF, when the file has been through a Windows tool, or CR alone).
 #pragma once
 
 #include <chrono>
@@ -12,9 +12,9 @@
 
 namespace aerolume {
 
-// One line: every line end (LF, or CR LF) and space becomes a single space; the
-// file's closing line end is dropped. Every other byte (a CR not just before an LF,
-// tab, anything) is kept as it is.
+// One line: every line end (LF, CR LF or CR) and space becomes a single space; the
+// file's closing line end is dropped. Every other byte (tab, anything) is kept as it
+// is.
 std::string NormalizeReportText(std::string_view bytes);
 
 // The issue time shown in Japan time, "YYYY/MM/DD HH:MM"; nothing when the time

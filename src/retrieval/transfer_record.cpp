@@ -1,5 +1,7 @@
 #include "retrieval/transfer_record.hpp"
 
+#include <optional>
+
 namespace aerolume {
 
 namespace {
@@ -12,6 +14,31 @@ std::string StatusCodeOf(std::string_view statusLine) {
   return std::string(rest.substr(0, end));
 }
 
+std::string_view Trimmed(std::string_view text) {
+  constexpr std::string_view kBlanks = " \t\r\n";
+  const std::size_t first = text.find_first_not_of(kBlanks);
+  if (first == std::string_view::npos) return {};
+  return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
+}
+
+bool EqualIgnoringCase(std::string_view text, std::string_view lowercase) {
+  if (text.size() != lowercase.size()) return false;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i] >= 'A' && text[i] <= 'Z' ? static_cast<char>(text[i] + 32) : text[i];
+    if (c != lowercase[i]) return false;
+  }
+  return true;
+}
+
+// The value of a "Name: value" header line, when the line is that header.
+std::optional<std::string_view> HeaderValue(std::string_view line, std::string_view lowercaseName) {
+  const std::size_t colon = line.find(':');
+  if (colon == std::string_view::npos || !EqualIgnoringCase(line.substr(0, colon), lowercaseName)) {
+    return std::nullopt;
+  }
+  return Trimmed(line.substr(colon + 1));
+}
+
 }  // namespace
 
 void RecordHeaderLine(TransferRecord& record, std::string_view line) {
@@ -19,6 +46,11 @@ void RecordHeaderLine(TransferRecord& record, std::string_view line) {
     record.status = StatusCodeOf(line);
     record.answered = true;
     record.answerBytes = 0;
+    record.contentEncoding.clear();
+  } else if (const auto encoding = HeaderValue(line, "content-encoding")) {
+    if (!encoding->empty() && !EqualIgnoringCase(*encoding, "identity")) {
+      record.contentEncoding = *encoding;
+    }
   } else if (line == "\r\n" || line == "\n") {
     // The end of a redirect's or an interim answer's headers: another answer follows.
     const bool interim = !record.status.empty() && record.status.front() == '1';

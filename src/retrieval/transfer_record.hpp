@@ -19,6 +19,9 @@ struct TransferRecord {
   // Body bytes of the latest answer, kept or not: no answer is read past the cap.
   std::size_t answerBytes = 0;
   bool tooLarge = false;
+  // The latest answer's Content-Encoding other than "identity"; no compression is
+  // ever asked for, so a body that has one cannot be read.
+  std::string contentEncoding;
 
   bool Successful() const { return !status.empty() && status.front() == '2'; }
 };

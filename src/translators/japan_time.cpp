@@ -9,10 +9,12 @@ namespace aerolume {
 namespace {
 
 constexpr std::chrono::hours kJapanOffset{9};
+// Time lines and the times shown have four digits for the year.
+constexpr int kLastYear = 9999;
 
 bool FieldsInRange(const CivilTime& t) {
-  return t.year >= 1900 && t.month >= 1 && t.month <= 12 && t.day >= 1 && t.day <= 31 &&
-         t.hour >= 0 && t.hour <= 23 && t.minute >= 0 && t.minute <= 59;
+  return t.year >= 1900 && t.year <= kLastYear && t.month >= 1 && t.month <= 12 && t.day >= 1 &&
+         t.day <= 31 && t.hour >= 0 && t.hour <= 23 && t.minute >= 0 && t.minute <= 59;
 }
 
 bool IsLeapYear(int year) {
@@ -45,6 +47,7 @@ std::optional<CivilTime> ToJapanTime(const CivilTime& utc) {
       monthStart + days{utc.day - 1} + hours{utc.hour} + minutes{utc.minute} + kJapanOffset;
   const sys_days date = floor<days>(moment);
   const year_month_day ymd{date};
+  if (static_cast<int>(ymd.year()) > kLastYear) return std::nullopt;
   const hh_mm_ss clock{moment - date};
   return CivilTime{
       static_cast<int>(ymd.year()), static_cast<int>(static_cast<unsigned>(ymd.month())),

@@ -19,7 +19,8 @@ struct CivilTime {
 
 // Checks the fields (year >= 1900, month 1-12, day 1-31, hour 0-23, minute 0-59),
 // carries days past the end of a short month into the next one (April 31 -> May 1)
-// and adds nine hours. Fields that fail the checks give no time.
+// and adds nine hours. Fields that fail the checks give no time, and neither does a
+// time whose year in Japan would need five digits (9999/12/31 15:00 UTC and later).
 std::optional<CivilTime> ToJapanTime(const CivilTime& utc);
 
 // The year, month, day, hour and minute of a "YYYY/MM/DD HH:MM" time line, each

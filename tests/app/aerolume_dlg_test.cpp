@@ -17,6 +17,7 @@
 #include <chrono>
 #include <memory>
 #include <mutex>
+#include <utility>
 
 #include "../net/loopback_servers.hpp"
 #include "app/about_dlg.hpp"
@@ -46,8 +47,10 @@ class FakeSource : public ReportSource {
   DownloadResult DownloadReports(const std::string& code, std::stop_token) override {
     codes.push_back(code);
     if (fail) {
-      return {
-          "", "", {{ReportKind::Metar, "InternetOpenUrl(hInternet, ...) Error", "url", "", ""}}};
+      return {"",
+              "",
+              {{ReportKind::Metar, "InternetOpenUrl(hInternet, ...) Error", "url", "", ""},
+               {ReportKind::Taf, "InternetOpenUrl(hInternet, ...) Error", "url", "", ""}}};
     }
     return {metarText, tafText, {}};
   }
@@ -338,6 +341,52 @@ TEST_F(DialogTest, LineUnderTheWindDisplayHoldsTheFavouredRunway) {
   EXPECT_TRUE(dialog.findChild<CWindWnd*>()->geometry().bottom() < line->geometry().top());
 }
 
+// A report's bytes never act on the fields: a C1 control and a direction override,
+// which would turn the rest of the line around, show as U+FFFD, in the fields and in
+// a message quoting a time line.
+TEST_F(DialogTest, ControlsOfAReportShowAsReplacementCharacters) {
+  source.metarText =
+      "2012/05/06 12:00 RJTT 061200Z \xc2\x9b"
+      "2J \xe2\x80\xae"
+      "27015KT";
+  ChooseStation(dialog, IndexOf(dialog, "RJTT"));
+  EXPECT_EQ(FieldText(dialog, kMetarRaw), "RJTT 061200Z \uFFFD2J \uFFFD27015KT");
+  EXPECT_FALSE(FieldText(dialog, kMetarDecoded).contains(QChar(0x202E)));
+
+  source.metarText =
+      "\xe2\x81\xa6"
+      "2012/05/06 12 RJTT 061200Z 27015KT";
+  ChooseStation(dialog, IndexOf(dialog, "RJAA"));
+  ASSERT_EQ(sink.messages.size(), 1);
+  EXPECT_EQ(sink.messages.front().toStdString(), "時刻を読み取れません: \uFFFD2012/05/06 12");
+}
+
+// The refresh timer fires while a failure's message box runs its own event loop: the
+// cycle still shows its second box and forgets the station, so that picking it again
+// fetches it again.
+TEST(DialogRefreshTest, RefreshDuringAFailureBoxLeavesTheCycleWhole) {
+  struct RefreshingSink : RecordingSink {
+    void ShowMessage(const QString& text, QMessageBox::Icon icon) override {
+      RecordingSink::ShowMessage(text, icon);
+      if (dialog != nullptr) std::exchange(dialog, nullptr)->OnRefreshTimer();
+    }
+    CAerolumeDlg* dialog = nullptr;
+  } sink;
+  FakeSource source;
+  source.fail = true;
+  CAerolumeDlg dialog(source, sink);
+  sink.dialog = &dialog;
+  ChooseStation(dialog, IndexOf(dialog, "RJTT"));
+  EXPECT_EQ(sink.messages.size(), 2);
+  EXPECT_FALSE(dialog.Session().Downloading()) << "no refresh started for the failed station";
+  EXPECT_EQ(dialog.windowTitle(), "Aerolume");
+
+  source.fail = false;
+  ChooseStation(dialog, IndexOf(dialog, "RJTT"));
+  EXPECT_EQ(source.codes, (std::vector<std::string>{"RJTT", "RJTT"}));
+  EXPECT_EQ(FieldText(dialog, kMetarTime), "2012/05/06 21:00");
+}
+
 // Text from the server is shown as it stands, never as markup.
 TEST(DialogMessageBoxTest, RichTextTimeLineIsShownAsText) {
   MessageBoxSink boxes;
@@ -425,7 +474,8 @@ TEST(DialogDownloadTest, SecondPickStopsTheFirstDownload) {
   source.SetServerBase(server.Url("/data"));
   CAerolumeDlg dialog(source, sink);
   PickStation(dialog, IndexOf(dialog, "RJTT"));
-  ASSERT_TRUE(QTest::qWaitFor([&] { return !server.Requests().empty(); }, 5'000));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return server.Requests().size() == 2; }, 5'000))
+      << "both files are asked for at once";
   ChooseStation(dialog, IndexOf(dialog, "RJAA"));
   EXPECT_EQ(FieldText(dialog, kMetarRaw), "RJAA 061200Z 09003KT 9999");
   EXPECT_EQ(dialog.findChild<CWindWnd*>()->Station(), "RJAA");
@@ -434,8 +484,8 @@ TEST(DialogDownloadTest, SecondPickStopsTheFirstDownload) {
   const auto requests = server.Requests();
   EXPECT_EQ(std::count_if(requests.begin(), requests.end(),
                           [](const std::string& r) { return r.find("RJTT") != std::string::npos; }),
-            1)
-      << "RJTT's TAF is never asked for";
+            2)
+      << "nothing more of RJTT is asked for";
 }
 
 TEST(DialogDownloadTest, ClosingDuringADownloadEndsItWithoutAMessage) {
@@ -446,7 +496,7 @@ TEST(DialogDownloadTest, ClosingDuringADownloadEndsItWithoutAMessage) {
   auto dialog = std::make_unique<CAerolumeDlg>(source, sink);
   dialog->show();
   PickStation(*dialog, IndexOf(*dialog, "RJTT"));
-  ASSERT_TRUE(QTest::qWaitFor([&] { return server.RequestCount() == 1; }, 5'000));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return server.RequestCount() == 2; }, 5'000));
   QTest::keyClick(dialog.get(), Qt::Key_Escape);
   const auto closing = std::chrono::steady_clock::now();
   dialog.reset();

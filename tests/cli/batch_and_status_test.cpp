@@ -113,6 +113,34 @@ INSTANTIATE_TEST_SUITE_P(
                    "--time-line needs"},
         StatusCase{
             "groups_shown", {"groups", "--time-line", "2012/05/06 05:00", "FM1030"}, "", 0, ""},
+        // An option's time line names a real date and time.
+        StatusCase{"groups_february_29_of_a_common_year",
+                   {"groups", "--time-line", "2023/02/29 05:00", "FM1030"},
+                   "",
+                   2,
+                   "--time-line needs"},
+        StatusCase{"groups_april_31",
+                   {"groups", "--time-line", "2024/04/31 05:00", "FM1030"},
+                   "",
+                   2,
+                   "--time-line needs"},
+        StatusCase{"lines_february_31",
+                   {"decode", "--lines", "--time-line", "2023/02/31 05:00"},
+                   kCorpusMetarLine,
+                   2,
+                   "--time-line needs"},
+        StatusCase{
+            "groups_leap_day", {"groups", "--time-line", "2024/02/29 05:00", "FM1030"}, "", 0, ""},
+        StatusCase{"groups_year_10000_in_japan",
+                   {"groups", "--time-line", "9999/12/31 23:59", "FM1030"},
+                   "",
+                   2,
+                   "--time-line needs"},
+        StatusCase{"decode_year_10000_in_japan",
+                   {"decode"},
+                   "9999/12/31 23:59\nRJAA 312359Z 31010KT\n",
+                   1,
+                   "時刻を読み取れません: 9999/12/31 23:59"},
         StatusCase{"coverage_missing_file",
                    {"coverage", "/nonexistent"},
                    "",
@@ -172,6 +200,47 @@ TEST(DecodeLinesTest, WithoutATimeLineTheReportsDayTimeInTheLatestMonthNotInTheF
   EXPECT_EQ(file->text, "2026/02/01 10:30 RJAA 011030Z 31010KT");
 }
 
+// A report line padded with spaces to `bytes`, the padding being no report text.
+std::string CorpusMetarLineOf(std::size_t bytes) {
+  return kCorpusMetarLine + std::string(bytes - kCorpusMetarLine.size(), ' ');
+}
+
+struct LineLimitCase {
+  const char* name;
+  std::string input;
+  int exitCode;
+};
+
+void PrintTo(const LineLimitCase& c, std::ostream* os) {
+  *os << c.name;
+}
+
+class LineLimitTest : public testing::TestWithParam<LineLimitCase> {};
+
+// The limit counts a line's bytes whichever chunks of the input they arrive in.
+TEST_P(LineLimitTest, OneMebibyteIsTheLongestLine) {
+  const auto run = RunCliWords({"decode", "--lines", "--json"}, GetParam().input);
+  EXPECT_EQ(run.exitCode, GetParam().exitCode) << run.err;
+  if (GetParam().exitCode == 1) {
+    EXPECT_NE(run.err.find(" is longer than 1 MiB"), std::string::npos) << run.err;
+  }
+}
+
+constexpr std::size_t kMebibyte = 1024 * 1024;
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, LineLimitTest,
+    testing::Values(
+        LineLimitCase{"exactly_1MiB_with_LF", CorpusMetarLineOf(kMebibyte) + "\n", 0},
+        LineLimitCase{"exactly_1MiB_without_LF", CorpusMetarLineOf(kMebibyte), 0},
+        LineLimitCase{"one_byte_more_with_LF", CorpusMetarLineOf(kMebibyte + 1) + "\n", 1},
+        LineLimitCase{"one_byte_more_without_LF", CorpusMetarLineOf(kMebibyte + 1), 1},
+        LineLimitCase{"one_byte_more_across_chunks_with_LF",
+                      kCorpusMetarLine + "\n" + CorpusMetarLineOf(kMebibyte + 1) + "\n", 1},
+        LineLimitCase{"exactly_1MiB_across_chunks_with_LF",
+                      kCorpusMetarLine + "\n" + CorpusMetarLineOf(kMebibyte) + "\n", 0}),
+    [](const testing::TestParamInfo<LineLimitCase>& info) { return std::string(info.param.name); });
+
 TEST(DecodeTest, StationFilesOneAfterAnotherAreDecodedEach) {
   const std::string input = TestFile("RJAA-metar-1.TXT") + TestFile("RJBB-metar-1.TXT");
   const auto run = RunCliWords({"decode", "--json"}, input);
@@ -184,6 +253,29 @@ TEST(DecodeTest, StationFilesOneAfterAnotherAreDecodedEach) {
   EXPECT_EQ(stations, (std::vector<std::string>{"RJAA", "RJBB"}));
   EXPECT_NE(RunCliWords({"decode"}, input).out.find("\n\ntime: 2026/07/28 16:30\nraw: RJBB"),
             std::string::npos);
+}
+
+// Files that end their lines in CR alone, as old Mac tools write them: the CR is a
+// line end, never a character of the report ("NOSIG\r" is NOSIG).
+TEST(DecodeTest, CrOnlyFilesReadAsTheirLfForms) {
+  const std::string rjtt = "2012/05/06 12:00\rRJTT 061200Z 34005KT 9999 Q1021 NOSIG\r";
+  const std::string rjaa = "2012/05/06 12:30\rRJAA 061230Z 18010KT\r";
+  const auto one = RunCliWords({"decode", "--json"}, rjtt);
+  ASSERT_EQ(one.exitCode, 0) << one.err;
+  EXPECT_EQ(one.Json()["raw"], "RJTT 061200Z 34005KT 9999 Q1021 NOSIG");
+  EXPECT_EQ(one.Json()["lines"].back(), "天候変化無し");
+  const auto lf =
+      RunCliWords({"decode"}, "2012/05/06 12:00\nRJTT 061200Z 34005KT 9999 Q1021 NOSIG\n");
+  EXPECT_EQ(RunCliWords({"decode"}, rjtt).out, lf.out);
+
+  const auto two = RunCliWords({"decode", "--json"}, rjtt + rjaa);
+  ASSERT_EQ(two.exitCode, 0) << two.err;
+  std::istringstream lines(two.out);
+  std::vector<std::string> stations;
+  for (std::string line; std::getline(lines, line);) {
+    stations.push_back(nlohmann::json::parse(line)["station"]);
+  }
+  EXPECT_EQ(stations, (std::vector<std::string>{"RJTT", "RJAA"}));
 }
 
 TEST(HelpTest, EveryCommandDescribesItsOptions) {

@@ -101,31 +101,6 @@ TEST(CliEncodingTest, DecodeWritesTheSectorTildeInCp932) {
             std::string::npos);
 }
 
-TEST(CliEncodingTest, ControlBytesBecomeReplacementCharacters) {
-  struct Case {
-    const char* name;
-    std::string text;
-    std::string shown;
-  };
-  const Case cases[] = {
-      {"escape sequence", "A\x1b[31mB", "A\uFFFD[31mB"},
-      {"tab", "A\tB", "A\uFFFDB"},
-      {"lone CR", "A\rB", "A\uFFFDB"},
-      {"NUL", std::string("A\0B", 3), "A\uFFFDB"},
-      {"DEL", "A\x7f", "A\uFFFD"},
-      {"each byte of a run", "\x01\x1f", "\uFFFD\uFFFD"},
-      {"LF kept", "A\nB\n", "A\nB\n"},
-      {"printable ASCII kept", " ~", " ~"},
-      {"UTF-8 kept", "ﾟC～", "ﾟC～"},
-      {"stray high byte kept", "A\xff", "A\xff"},
-      {"empty", "", ""},
-  };
-  for (const Case& c : cases) {
-    EXPECT_EQ(cli::ReplaceControlCharacters(c.text), c.shown) << c.name;
-  }
-  EXPECT_EQ(cli::ToCp932("A\uFFFDB"), "A?B");  // one "?" per replaced byte
-}
-
 TEST(CliDecodeTest, ControlBytesOfTheReportAreShownSafely) {
   const std::string file = "2012/05/06 12:00\nRJTT 061200Z \x1b[31m18010KT\tX\n";
   struct Case {

@@ -24,6 +24,14 @@ TEST(DownloadCauseTest, EachFailureHasItsJapaneseCause) {
     EXPECT_EQ(TransferCause(code, "https://tgftp.nws.noaa.gov/data"), cause) << code;
   }
   EXPECT_EQ(BodyTooLargeCause(64 * 1024), "応答が大きすぎます(64KiB超)");
+  // libcurl's one code for an answer that is no HTTP and for a redirect elsewhere: the
+  // address the transfer ended at tells them apart.
+  EXPECT_EQ(TransferCause(CURLE_UNSUPPORTED_PROTOCOL, "HTTP://127.0.0.1/data"),
+            "サーバーの応答を読み取れません");
+  EXPECT_EQ(TransferCause(CURLE_UNSUPPORTED_PROTOCOL, "file:///etc/hostname"),
+            "この種類のアドレスには接続できません");
+  EXPECT_EQ(TransferCause(CURLE_WEIRD_SERVER_REPLY, "https://tgftp.nws.noaa.gov/data"),
+            "サーバーの応答を読み取れません");
 }
 
 TEST(DownloadCauseTest, ProxyAppliesAsTheEnvironmentSays) {

@@ -2,6 +2,7 @@
 // 127.0.0.1: the answers in tests/data/api are real reports in the API's shape.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 
@@ -101,8 +102,10 @@ TEST_P(FallbackStandsInTest, ReportsComeFromTheApi) {
   EXPECT_EQ(result.tafOrigin, ReportOrigin::Fallback);
   const auto requests = api.Requests();
   ASSERT_EQ(requests.size(), 2u);
-  EXPECT_EQ(requests[0].path, "/api/data/metar");
-  EXPECT_EQ(requests[1].path, "/api/data/taf");
+  // Both files are fetched at once: either request may come first.
+  std::vector<std::string> paths{requests[0].path, requests[1].path};
+  std::sort(paths.begin(), paths.end());
+  EXPECT_EQ(paths, (std::vector<std::string>{"/api/data/metar", "/api/data/taf"}));
   EXPECT_EQ(requests[0].userAgent, "Aerolume");
 }
 
@@ -159,6 +162,7 @@ TEST(FallbackRequestTest, AsksForTheStationAsJson) {
   EXPECT_EQ(result.failures[1].fallback->url, base + "/taf?ids=RJTT&format=json");
   std::vector<std::string> paths;
   for (const auto& request : api.Requests()) paths.push_back(request.path);
+  std::sort(paths.begin(), paths.end());  // asked at once, in either order
   EXPECT_EQ(paths, (std::vector<std::string>{"/api/data/metar", "/api/data/taf"}));
 }
 
@@ -278,6 +282,25 @@ TEST(FetchFallbackTest, JsonSaysWhereEachReportCameFrom) {
   EXPECT_EQ(refused["ok"], false);
   EXPECT_TRUE(refused["details"][0]["fallback"].is_null());
   EXPECT_EQ(api.Requests().size(), 2u) << "only the first run asked the API";
+}
+
+// The Data API's strings are a stranger's too: its JSON escapes can carry a C1 CSI or a
+// direction override into the report, which the terminal must not get.
+TEST(FetchFallbackTest, ApiStringsNeverActOnTheTerminal) {
+  testing_support::NoProxies noProxies;
+  const std::string metar = R"([{"icaoId":"RJTT","obsTime":1768446000,)"
+                            R"("rawOb":"METAR RJTT 150300Z \u009b2J \u202e34005KT 9999"}])";
+  HttpTestServer api(DataApi({200, metar}, {204, ""}));
+  const std::vector<std::string> words{"fetch",      "--server",           DownServer(),
+                                       "--fallback", api.Url("/api/data"), "RJTT"};
+  const auto text = testing_support::RunCliWords(words);
+  EXPECT_NE(text.out.find("raw: RJTT 150300Z \uFFFD2J \uFFFD34005KT 9999\n"), std::string::npos)
+      << text.out;
+  std::vector<std::string> json = words;
+  json.insert(json.begin() + 1, "--json");
+  const auto escaped = testing_support::RunCliWords(json);
+  EXPECT_NE(escaped.out.find(R"(RJTT 150300Z \u009b2J \u202e34005KT 9999)"), std::string::npos)
+      << escaped.out;
 }
 
 TEST(FetchFallbackTest, BothFailingInJsonDetails) {

@@ -98,8 +98,9 @@ inline void HoldUntilClientCloses(int fd) {
   }
 }
 
-// Accepts one connection after another; for each it reads the request head, keeps it,
-// hands the socket to the handler and closes it when the handler returns.
+// Accepts every connection as it comes, each on a thread of its own, as the program
+// fetches its files at once; for each it reads the request head, keeps it, hands the
+// socket to the handler and closes it when the handler returns.
 class RawTestServer {
  public:
   using Handler = std::function<void(int fd, const std::string& request)>;
@@ -119,6 +120,7 @@ class RawTestServer {
   ~RawTestServer() {
     m_stopping = true;
     m_thread.join();
+    for (std::thread& connection : m_connections) connection.join();
     ::close(m_listener);
   }
   RawTestServer(const RawTestServer&) = delete;
@@ -138,14 +140,18 @@ class RawTestServer {
       if (::poll(&polled, 1, 20) <= 0) continue;
       const int fd = ::accept(m_listener, nullptr, nullptr);
       if (fd < 0) continue;
-      const std::string request = ReadHead(fd);
-      {
-        std::lock_guard lock(m_mutex);
-        m_requests.push_back(request);
-      }
-      m_handler(fd, request);
-      ::close(fd);
+      m_connections.emplace_back([this, fd] { Answer(fd); });
     }
+  }
+
+  void Answer(int fd) {
+    const std::string request = ReadHead(fd);
+    {
+      std::lock_guard lock(m_mutex);
+      m_requests.push_back(request);
+    }
+    m_handler(fd, request);
+    ::close(fd);
   }
 
   static std::string ReadHead(int fd) {
@@ -166,6 +172,7 @@ class RawTestServer {
   int m_port = 0;
   std::atomic<bool> m_stopping{false};
   std::thread m_thread;
+  std::vector<std::thread> m_connections;  // only the accepting thread adds to it
   mutable std::mutex m_mutex;
   std::vector<std::string> m_requests;
 };

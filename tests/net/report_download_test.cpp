@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <condition_variable>
+#include <mutex>
+
 #include "loopback_servers.hpp"
 
 namespace aerolume {
@@ -72,17 +76,72 @@ TEST(StationUrlTest, BaseThenTheServersPaths) {
             "https://tgftp.nws.noaa.gov/data/observations/metar/stations/RJAA.TXT");
 }
 
-TEST(DownloadReportsTest, FetchesMetarThenTafNormalised) {
+TEST(DownloadReportsTest, FetchesMetarAndTafNormalised) {
   HttpTestServer server(ServeStationFiles);
   const Pass pass = RunPass(server.Url("/pub/data"));
   EXPECT_EQ(pass.result, 1);
   EXPECT_TRUE(pass.messages.empty());
   EXPECT_EQ(pass.metar, "2012/05/06 12:00 RJTT 061200Z 18010KT 9999");
   EXPECT_EQ(pass.taf, "2012/05/06 05:00 TAF RJTT 060500Z 0606/0712 18010KT TEMPO 0612/0615 SHRA");
-  const auto requests = server.Requests();
-  ASSERT_EQ(requests.size(), 2u);
-  EXPECT_EQ(requests[0].path, kMetarPath);
-  EXPECT_EQ(requests[1].path, kTafPath);
+  std::vector<std::string> paths;
+  for (const auto& request : server.Requests()) paths.push_back(request.path);
+  std::sort(paths.begin(), paths.end());
+  EXPECT_EQ(paths, (std::vector<std::string>{kTafPath, kMetarPath}));  // in sorted order
+}
+
+// Each request is answered only once both have arrived, or after five seconds alone:
+// the files are fetched at the same time, not one after the other.
+TEST(DownloadReportsTest, BothFilesAreAskedForAtOnce) {
+  std::mutex mutex;
+  std::condition_variable arrival;
+  int arrived = 0;
+  std::vector<bool> sawBoth;
+  RawTestServer server([&](int fd, const std::string& request) {
+    std::unique_lock lock(mutex);
+    ++arrived;
+    arrival.notify_all();
+    sawBoth.push_back(arrival.wait_for(lock, 5s, [&] { return arrived == 2; }));
+    lock.unlock();
+    const std::string& file = request.find("/metar/") != std::string::npos ? kMetarFile : kTafFile;
+    SendAll(fd, "HTTP/1.1 200 OK\r\nContent-Length: " + std::to_string(file.size()) +
+                    "\r\nConnection: close\r\n\r\n" + file);
+  });
+  const Pass pass = RunPass(server.Url("/pub/data"));
+  EXPECT_EQ(pass.result, 1);
+  EXPECT_EQ(pass.metar, "2012/05/06 12:00 RJTT 061200Z 18010KT 9999");
+  EXPECT_EQ(pass.taf.substr(0, 16), "2012/05/06 05:00");
+  std::lock_guard lock(mutex);
+  EXPECT_EQ(sawBoth, (std::vector<bool>{true, true}));
+}
+
+// A server that takes both requests and answers neither: both are given up at the
+// first time limit, each while the other is still waiting, not one after the other.
+TEST(DownloadReportsTest, StalledFilesShareOneTimeLimit) {
+  std::mutex mutex;
+  int arrived = 0;
+  std::vector<int> arrivedWhenGivenUp;
+  RawTestServer server([&](int fd, const std::string&) {
+    {
+      std::lock_guard lock(mutex);
+      ++arrived;
+    }
+    testing_support::HoldUntilClientCloses(fd);
+    std::lock_guard lock(mutex);
+    arrivedWhenGivenUp.push_back(arrived);
+  });
+  const Pass pass = RunPass(server.Url("/pub/data"), QuickLimits());
+  EXPECT_EQ(pass.causes, std::vector<std::string>(2, "応答がありません(タイムアウト)"));
+  EXPECT_EQ(pass.messages, (std::vector<std::string>{kOpenUrlError, kOpenUrlError}))
+      << "the METAR's message first";
+  EXPECT_EQ(pass.failures[0].report, ReportKind::Metar);
+  // The server notices each closed connection within moments.
+  const auto givenUp = [&] {
+    std::lock_guard lock(mutex);
+    return arrivedWhenGivenUp.size();
+  };
+  while (givenUp() < 2) std::this_thread::sleep_for(1ms);
+  std::lock_guard lock(mutex);
+  EXPECT_EQ(arrivedWhenGivenUp, (std::vector<int>{2, 2}));
 }
 
 TEST(DownloadReportsTest, NamesItselfAndAsksPastEveryCache) {
@@ -326,8 +385,13 @@ TEST(DownloadReportsTest, GoesThroughTheProxyOfTheEnvironment) {
   EXPECT_EQ(pass.metar, "2012/05/06 12:00 RJTT 061200Z 18010KT 9999");
   const auto requests = proxy.Requests();
   ASSERT_EQ(requests.size(), 2u);
-  EXPECT_TRUE(requests[0].starts_with(
-      "GET http://weather.invalid/pub/data/observations/metar/stations/RJTT.TXT HTTP/1.1\r\n"))
+  EXPECT_EQ(std::count_if(requests.begin(), requests.end(),
+                          [](const std::string& request) {
+                            return request.starts_with(
+                                "GET http://weather.invalid/pub/data/observations/metar/stations/"
+                                "RJTT.TXT HTTP/1.1\r\n");
+                          }),
+            1)
       << requests[0];
 }
 
@@ -362,16 +426,85 @@ TEST(DownloadReportsTest, StopEndsAStalledPassAtOnceAndFetchesNothingMore) {
   testing_support::NoProxies noProxies;
   std::stop_source stop;
   std::thread stopper([&] {
-    while (server.Requests().empty()) std::this_thread::sleep_for(1ms);
+    while (server.Requests().size() < 2) std::this_thread::sleep_for(1ms);
     stop.request_stop();
   });
-  const DownloadResult result =
-      DownloadStationFiles("RJTT", {server.Url("/pub/data"), {}}, stop.get_token());
+  DownloadSettings settings{server.Url("/pub/data"), {}};
+  settings.fallbackBase = server.Url("/api");
+  const DownloadResult result = DownloadStationFiles("RJTT", settings, stop.get_token());
   stopper.join();
   EXPECT_TRUE(result.stopped);
   EXPECT_FALSE(result.Succeeded());
   EXPECT_TRUE(result.failures.empty());
-  EXPECT_EQ(server.Requests().size(), 1u) << "the TAF is never asked for";
+  EXPECT_EQ(server.Requests().size(), 2u) << "the second source is never asked";
+}
+
+struct UnreadableCase {
+  const char* name;
+  std::string answer;   // every byte the server sends
+  std::string message;  // the first line of the METAR's message
+  std::string cause;
+};
+
+void PrintTo(const UnreadableCase& c, std::ostream* os) {
+  *os << c.name;
+}
+
+class UnreadableAnswerTest : public testing::TestWithParam<UnreadableCase> {};
+
+// Answers that are no HTTP, or a body that cannot be read as it came, say so.
+TEST_P(UnreadableAnswerTest, CauseSaysWhatHappened) {
+  const UnreadableCase& c = GetParam();
+  RawTestServer server([&](int fd, const std::string& request) {
+    if (request.find("/metar/") != std::string::npos) {
+      SendAll(fd, c.answer);
+      return;
+    }
+    SendAll(fd, "HTTP/1.1 200 OK\r\nContent-Length: " + std::to_string(kTafFile.size()) +
+                    "\r\nConnection: close\r\n\r\n" + kTafFile);
+  });
+  const Pass pass = RunPass(server.Url("/pub/data"));
+  ASSERT_EQ(pass.failures.size(), 1u);
+  EXPECT_EQ(pass.messages.front(), c.message);
+  EXPECT_EQ(pass.causes.front(), c.cause) << pass.failures.front().curlText;
+  EXPECT_EQ(pass.metar, "");
+  EXPECT_EQ(pass.taf.substr(0, 16), "2012/05/06 05:00");
+}
+
+const std::string kUnreadableReply = "サーバーの応答を読み取れません";
+
+INSTANTIATE_TEST_SUITE_P(
+    Answers, UnreadableAnswerTest,
+    testing::Values(
+        UnreadableCase{"HTTP_0_9", kMetarFile, kOpenUrlError, kUnreadableReply},
+        UnreadableCase{"status_code_not_a_number",
+                       "HTTP/1.1 abc OK\r\nContent-Length: 3\r\n\r\nabc", kOpenUrlError,
+                       kUnreadableReply},
+        UnreadableCase{"unknown_version", "HTTP/9.9 200 OK\r\nContent-Length: 3\r\n\r\nabc",
+                       kOpenUrlError, kUnreadableReply},
+        UnreadableCase{"gzip_unasked",
+                       "HTTP/1.1 200 OK\r\nContent-Encoding: gzip\r\nContent-Length: " +
+                           std::to_string(kMetarFile.size()) + "\r\nConnection: close\r\n\r\n" +
+                           kMetarFile,
+                       kMetarReadError, "応答が求めていない形式で圧縮されています(gzip)"},
+        UnreadableCase{"brotli_unasked_header_in_capitals",
+                       "HTTP/1.1 200 OK\r\nCONTENT-ENCODING:  br \r\nContent-Length: " +
+                           std::to_string(kMetarFile.size()) + "\r\nConnection: close\r\n\r\n" +
+                           kMetarFile,
+                       kMetarReadError, "応答が求めていない形式で圧縮されています(br)"}),
+    [](const testing::TestParamInfo<UnreadableCase>& info) {
+      return std::string(info.param.name);
+    });
+
+TEST(DownloadReportsTest, IdentityEncodingIsNoCompression) {
+  RawTestServer server([](int fd, const std::string& request) {
+    const std::string& file = request.find("/metar/") != std::string::npos ? kMetarFile : kTafFile;
+    SendAll(fd, "HTTP/1.1 200 OK\r\nContent-Encoding: identity\r\nContent-Length: " +
+                    std::to_string(file.size()) + "\r\nConnection: close\r\n\r\n" + file);
+  });
+  const Pass pass = RunPass(server.Url("/pub/data"));
+  EXPECT_EQ(pass.result, 1);
+  EXPECT_EQ(pass.metar, "2012/05/06 12:00 RJTT 061200Z 18010KT 9999");
 }
 
 TEST(CurlReportSourceTest, UsesTheServerBaseItWasGiven) {

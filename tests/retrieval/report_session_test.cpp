@@ -256,25 +256,89 @@ TEST(ReportSessionTest, RefreshWhileDownloadingDoesNothing) {
   EXPECT_EQ(f.runner.held.size(), 1u);
 }
 
-TEST(ReportSessionTest, PickDuringAFailureMessageEndsTheCycleItInterrupted) {
-  struct PickingLog : CallLog {
-    void ShowMessage(const std::string& text, MessageIcon icon) override {
-      CallLog::ShowMessage(text.substr(0, text.find('\n')), icon);
-      if (onMessage) std::exchange(onMessage, nullptr)();
-    }
-    std::function<void()> onMessage;
-  } view;
+// A view whose first message box runs `onMessage` while it is open, as the box's own
+// event loop runs the window's timers; each message is logged by its first line.
+struct BoxLog : CallLog {
+  void ShowMessage(const std::string& text, MessageIcon icon) override {
+    CallLog::ShowMessage(text.substr(0, text.find('\n')), icon);
+    if (onMessage) std::exchange(onMessage, nullptr)();
+  }
+  std::function<void()> onMessage;
+};
+
+struct BoxFixture {
+  BoxLog view;
   FakeSource source{view};
   InlineFetchRunner runner;
   ReportSession session{view, source, runner};
-  source.fail = true;
-  view.onMessage = [&] {
-    source.fail = false;
-    session.Select("RJAA");
+};
+
+TEST(ReportSessionTest, PickDuringAFailureMessageEndsTheCycleItInterrupted) {
+  BoxFixture f;
+  f.source.fail = true;
+  f.view.onMessage = [&] {
+    f.source.fail = false;
+    f.session.Select("RJAA");
   };
-  session.Select("RJTT");
-  EXPECT_EQ(view.calls.back(), "wind RJAA 340 5 300 20") << "RJTT's second message is dropped";
-  EXPECT_EQ(session.State().m_stationCode, "RJAA");
+  f.session.Select("RJTT");
+  EXPECT_EQ(f.view.calls.back(), "wind RJAA 340 5 300 20") << "RJTT's second message is dropped";
+  EXPECT_EQ(f.session.State().m_stationCode, "RJAA");
+}
+
+TEST(ReportSessionTest, RefreshDuringAFailureMessageLeavesTheCycleWhole) {
+  BoxFixture f;
+  f.source.fail = true;
+  f.view.onMessage = [&] { f.session.RefreshInBackground(); };
+  f.session.Select("RJTT");
+  const std::string warning = "warn InternetOpenUrl(hInternet, ...) Error";
+  EXPECT_EQ(f.view.calls, Concat({kClearing, {"download RJTT", warning, warning}}))
+      << "both messages shown, and nothing fetched while they were open";
+  EXPECT_EQ(f.session.State().m_stationCode, "") << "the failed station is forgotten";
+  EXPECT_EQ(f.session.Status(), StationStatus{});
+
+  f.source.fail = false;
+  f.view.calls.clear();
+  f.session.Select("RJTT");
+  EXPECT_EQ(f.view.calls.back(), "wind RJTT 340 5 300 20") << "picked again, it is fetched again";
+}
+
+TEST(ReportSessionTest, RefreshDuringAStopMessageWaitsForTheCycleToEnd) {
+  BoxFixture f;
+  f.source.metar = "ABCD";
+  f.view.onMessage = [&] {
+    f.source.metar = "2012/05/06 12:30 RJTT 061230Z 09003KT";
+    f.session.RefreshInBackground();
+  };
+  f.session.Select("RJTT");
+  const Calls afterDownload(f.view.calls.begin() + 7, f.view.calls.end());
+  EXPECT_EQ(
+      afterDownload,
+      (Calls{"stop 時刻を読み取れません: ABCD", "field taf-time 2012/05/06 14:00",
+             "field taf-raw TAF RJTT 060500Z 0606/0712 18010KT",
+             "field taf-decoded 6日15時～7日21時の予報", "wind RJTT -1 -1 -1 -1",
+             // the refresh, once the cycle has shown everything
+             "download RJTT", "field metar-time 2012/05/06 21:30",
+             "field metar-raw RJTT 061230Z 09003KT", "field metar-decoded 090方向 3KTの風",
+             "field taf-time 2012/05/06 14:00", "field taf-raw TAF RJTT 060500Z 0606/0712 18010KT",
+             "field taf-decoded 6日15時～7日21時の予報", "wind RJTT 90 3 -1 -1"}));
+}
+
+TEST(ReportSessionTest, RefreshDuringABackgroundRefreshStartsTheUsersFetch) {
+  HeldFixture f;
+  f.session.Select("RJTT");
+  f.runner.Deliver(0);
+  f.session.RefreshInBackground();
+  ASSERT_EQ(f.runner.held.size(), 2u);
+  f.view.calls.clear();
+  f.session.Refresh();
+  ASSERT_EQ(f.runner.held.size(), 3u) << "F5 is not ignored";
+  EXPECT_EQ(f.view.calls, kClearing);
+  EXPECT_TRUE(f.session.Downloading());
+  f.runner.Deliver(1);
+  EXPECT_EQ(f.view.calls, Concat({kClearing, {"download RJTT"}})) << "the refresh is dropped";
+  f.runner.Deliver(2);
+  EXPECT_EQ(f.view.calls.back(), "wind RJTT 340 5 300 20");
+  EXPECT_FALSE(f.session.Downloading());
 }
 
 // RJTT shown, and the log emptied.
@@ -333,6 +397,33 @@ TEST(ReportSessionTest, FailedBackgroundRefreshKeepsTheReportsAndIsNoted) {
     f.session.RefreshInBackground();
     EXPECT_FALSE(f.session.Status().refreshFailedAt) << c.name << ": cleared by a success";
   }
+}
+
+// A mirror or the second source that lags behind brings a report issued before the
+// one shown: the one shown stays, with its wind, its age and its source.
+TEST(ReportSessionTest, OlderRefreshedReportNeverReplacesTheOneShown) {
+  RefreshFixture f;
+  f.source.metar = "2012/05/06 11:30 RJTT 061130Z 09003KT";
+  f.source.taf = "2012/05/06 11:00 TAF RJTT 061100Z 0612/0718 27010KT";
+  f.session.RefreshInBackground();
+  EXPECT_EQ(f.view.calls, (Calls{"download RJTT", "field taf-time 2012/05/06 20:00",
+                                 "field taf-raw TAF RJTT 061100Z 0612/0718 27010KT",
+                                 "field taf-decoded 6日21時～8日3時の予報"}))
+      << "the newer TAF only; no METAR field and no wind";
+  EXPECT_EQ(f.session.State().Wind().m_windDirection, 340);
+  EXPECT_EQ(f.session.Status().metarIssued,
+            std::chrono::sys_days{std::chrono::year{2012} / 5 / 6} + std::chrono::hours{12});
+
+  f.view.calls.clear();
+  f.source.metar = "2012/05/06 12:00 RJTT 061200Z 34005KT 300V020 9999";
+  f.source.taf = "2012/05/06 05:00 TAF RJTT 060500Z 0606/0712 18010KT";
+  f.source.tafOrigin = ReportOrigin::Fallback;
+  f.session.RefreshInBackground();
+  EXPECT_EQ(f.view.calls, (Calls{"download RJTT", "field metar-time 2012/05/06 21:00",
+                                 "field metar-raw RJTT 061200Z 34005KT 300V020 9999",
+                                 "field metar-decoded 340方向 5KTの風"}))
+      << "the same METAR again is no older; the second source's older TAF is kept out";
+  EXPECT_FALSE(f.session.Status().fromFallback) << "the reports shown came from the server";
 }
 
 // The title tells while a report shown came from the second source.

@@ -21,11 +21,12 @@ TEST(NormalizeReportTextTest, OneLineWithSingleSpaces) {
       {"2012/05/06 12:00\r\nRJTT 061200Z 18010KT\r\n", "2012/05/06 12:00 RJTT 061200Z 18010KT"},
       {"A\r\nB\n", "A B"},     // CR LF is a line end
       {"A\r\n B\r\n", "A B"},  // and runs into the spaces like LF
-      {"A\rB\n", "A\rB"},      // a lone CR stays
-      {"A\r", "A\r"},          // so does a CR at the very end
-      {"\r", "\r"},
+      {"A\rB\n", "A B"},       // a lone CR is a line end too
+      {"A\r", "A"},            // and closes a file like LF
+      {"\r", ""},
       {"\r\n", ""},
-      {"A\r\r\nB\r\r\n", "A\r B\r"},  // only the CR just before the LF goes
+      {"A\r\r\nB\r\r\n", "A B "},  // an empty line at the end, as "A\n\nB\n\n" reads
+      {"A\r \rB", "A B"},
       {"A\n\r\nB", "A B"},
       {"A\t \n B", "A\t B"},
       {std::string("A\0B\n", 4), std::string("A\0B", 3)},
@@ -38,7 +39,7 @@ TEST(NormalizeReportTextTest, KeepsLongFilesWhole) {
   EXPECT_EQ(NormalizeReportText(longLine + "\n"), longLine);
 }
 
-TEST(NormalizeReportTextTest, CrLfFileDecodesLikeLfFile) {
+TEST(NormalizeReportTextTest, CrLfAndCrFilesDecodeLikeLfFile) {
   struct Case {
     const char* name;
     std::string bytes;
@@ -48,6 +49,8 @@ TEST(NormalizeReportTextTest, CrLfFileDecodesLikeLfFile) {
       {"CR LF", "2012/05/06 12:00\r\nRJTT 061200Z 18010KT 25/18 Q1012\r\n"},
       {"CR LF without a closing line end", "2012/05/06 12:00\r\nRJTT 061200Z 18010KT 25/18 Q1012"},
       {"CR LF inside the report", "2012/05/06 12:00\r\nRJTT 061200Z 18010KT\r\n25/18 Q1012\r\n"},
+      {"CR", "2012/05/06 12:00\rRJTT 061200Z 18010KT 25/18 Q1012\r"},
+      {"CR inside the report", "2012/05/06 12:00\rRJTT 061200Z 18010KT\r25/18 Q1012"},
   };
   for (const Case& c : cases) {
     const std::string text = NormalizeReportText(c.bytes);

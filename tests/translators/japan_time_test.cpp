@@ -32,6 +32,10 @@ INSTANTIATE_TEST_SUITE_P(
                     JapanTimeCase{{2026, 11, 1, 5, 30}, CivilTime{2026, 11, 1, 14, 30}},
                     JapanTimeCase{{1900, 1, 1, 0, 0}, CivilTime{1900, 1, 1, 9, 0}},
                     JapanTimeCase{{1899, 12, 31, 0, 0}, std::nullopt},
+                    JapanTimeCase{{9999, 12, 31, 14, 59}, CivilTime{9999, 12, 31, 23, 59}},
+                    // Japan time would need a five-digit year.
+                    JapanTimeCase{{9999, 12, 31, 15, 0}, std::nullopt},
+                    JapanTimeCase{{10000, 1, 1, 0, 0}, std::nullopt},
                     JapanTimeCase{{2012, 13, 1, 0, 0}, std::nullopt},
                     JapanTimeCase{{2012, 0, 1, 0, 0}, std::nullopt},
                     JapanTimeCase{{2012, 5, 0, 0, 0}, std::nullopt},
