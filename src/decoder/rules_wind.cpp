@@ -100,7 +100,7 @@ void AppendGust(std::string& text, const WindGroup& wind) {
   if (wind.gustAtLeast) text += "以上";
 }
 
-// A sector bound: three digits up to 360.
+// Digits above 360 are no sector bound; any other bound is read as it always was.
 bool IsSectorBound(std::string_view bound) {
   return !IsAllDigits(bound) || ToInt(bound) <= kFullCircle;
 }
