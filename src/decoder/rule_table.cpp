@@ -17,12 +17,13 @@ namespace {
 // the groups that the first 35 leave as they stand; the few placed before rule 18,
 // 31 or 35 stop those rules from misreading a group of another kind (FEWABC as a
 // layer at the ground, RAB15E40, PRESRR and FZRANO as weather, MOD TURB as the
-// intensity of a located phenomenon). A time in the remarks is taken with its word
-// before COR is a correction and the time a visibility, and a runway state before
-// its R and runway make it a runway visual range.
+// intensity of a located phenomenon). A time in the remarks is taken with COR before
+// COR is a correction and the time a visibility (with the other words, which no rule
+// before takes, near the end, where the common groups of their first letters never
+// look), and a runway state before its R and runway make it a runway visual range.
 // clang-format off
 constexpr GroupRule kRules[] = {
-    /*   < 1 */ {"time in the remarks", TestRemarkTime, ApplyRemarkTime, "CAFBTO"},
+    /*   < 1 */ {"time in the remarks after COR", TestRemarkTime, ApplyRemarkTime, "C"},
     /*      1 */ {"correction", TestCorrection, ApplyCorrection, "C"},
     /*      2 */ {"vertical visibility", TestVerticalVisibility, ApplyVerticalVisibility, "V"},
     /*      3 */ {"extreme rain rate", TestExtremeRainRate, ApplyExtremeRainRate, "R"},
@@ -32,7 +33,7 @@ constexpr GroupRule kRules[] = {
     /*      7 */ {"calm", TestCalm, ApplyCalm, "0V"},
     /*      8 */ {"wind", TestWind, ApplyWind, "V0123456789"},
     /*      9 */ {"variable wind sector", TestVariableSector, ApplyVariableSector, ""},
-    /*  < 10 */ {"runway state", TestRunwayState, ApplyRunwayState, "RS"},
+    /*  < 10 */ {"runway state", TestRunwayState, ApplyRunwayState, "R"},
     /*     10 */ {"runway visual range", TestRunwayVisualRange, ApplyRunwayVisualRange, "R"},
     /*     11 */ {"CAVOK", TestCavok, ApplyCavok, "C"},
     /*     12 */ {"sky clear", TestSkyClear, ApplySkyClear, "S"},
@@ -95,6 +96,8 @@ constexpr GroupRule kRules[] = {
     /* > 35 */  {"lone direction", TestLoneDirection, ApplyLoneDirection, ""},
     /* > 35 */  {"lone movement", TestLoneMovement, ApplyLoneMovement, ""},
     /* > 35 */  {"plain-language phrase", TestRemarkPhrase, ApplyRemarkPhrase, "S"},
+    /* > 35 */  {"time in the remarks", TestRemarkTime, ApplyRemarkTime, "AFBTO"},
+    /* > 35 */  {"airfield closed by snow", TestRunwayState, ApplyRunwayState, "S"},
     /*     36 */ {"anything else", TestAnythingElse, ApplyAnythingElse, ""},
 };
 // clang-format on

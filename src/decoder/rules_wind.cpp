@@ -10,17 +10,20 @@ namespace aerolume {
 
 namespace {
 
-// The highest direction a wind or a sector bound can have, in degrees.
-constexpr int kFullCircle = 360;
+// The highest direction a wind or a sector bound can have, in degrees, as its three
+// digits: three digits compare as their numbers do, without reading them.
+constexpr std::string_view kFullCircle = "360";
+// dddff, the shortest wind group.
+constexpr std::size_t kShortestWind = 5;
 
 enum class SpeedUnit { kNone, kKnots, kMetresPerSecond };
 
 // dddff(f), then G or GP and gg(g), then KT or MPS: read, not yet written.
 struct WindGroup {
   std::string_view direction;  // three digits or VRB
-  int speed = 0;
-  int gust = -1;             // -1 without a gust
-  bool gustAtLeast = false;  // GP: the gust was more than it could measure
+  std::string_view speed;      // two or three digits
+  std::string_view gust;       // two or three digits; empty without a gust
+  bool gustAtLeast = false;    // GP: the gust was more than it could measure
   SpeedUnit unit = SpeedUnit::kNone;
 };
 
@@ -35,8 +38,12 @@ bool IsSpeedLength(std::string_view digits) {
   return digits.size() == 2 || digits.size() == 3;
 }
 
+bool IsThreeDigitsUpToFullCircle(std::string_view d) {
+  return d.size() == kFullCircle.size() && IsAllDigits(d) && d <= kFullCircle;
+}
+
 bool IsDirection(std::string_view d) {
-  return d == "VRB" || (d.size() == 3 && IsAllDigits(d) && ToInt(d) <= kFullCircle);
+  return d == "VRB" || IsThreeDigitsUpToFullCircle(d);
 }
 
 std::optional<SpeedUnit> UnitOf(std::string_view text) {
@@ -49,24 +56,24 @@ std::optional<SpeedUnit> UnitOf(std::string_view text) {
 // A wind group, or nothing. Without a unit only two-digit speeds and gusts make one
 // (dddff, dddffGgg, dddffGPgg), as they always have; a direction above 360 never does.
 std::optional<WindGroup> ReadWindGroup(std::string_view g) {
+  if (g.size() < kShortestWind) return std::nullopt;
   WindGroup wind;
   wind.direction = Left(g, 3);
   if (!IsDirection(wind.direction)) return std::nullopt;
   std::size_t at = wind.direction.size();
-  const std::string_view speed = DigitRun(g, at);
-  if (!IsSpeedLength(speed)) return std::nullopt;
-  wind.speed = ToInt(speed);
-  std::string_view gust;
+  wind.speed = DigitRun(g, at);
+  if (!IsSpeedLength(wind.speed)) return std::nullopt;
   if (at < g.size() && g[at] == 'G') {
     wind.gustAtLeast = at + 1 < g.size() && g[at + 1] == 'P';
     at += wind.gustAtLeast ? 2 : 1;
-    gust = DigitRun(g, at);
-    if (!IsSpeedLength(gust)) return std::nullopt;
-    wind.gust = ToInt(gust);
+    wind.gust = DigitRun(g, at);
+    if (!IsSpeedLength(wind.gust)) return std::nullopt;
   }
   const std::optional<SpeedUnit> unit = UnitOf(g.substr(at));
   if (!unit) return std::nullopt;
-  if (*unit == SpeedUnit::kNone && (speed.size() != 2 || (!gust.empty() && gust.size() != 2))) {
+  constexpr std::size_t kTwoDigits = 2;
+  if (*unit == SpeedUnit::kNone &&
+      (wind.speed.size() != kTwoDigits || (!wind.gust.empty() && wind.gust.size() != kTwoDigits))) {
     return std::nullopt;
   }
   wind.unit = *unit;
@@ -93,16 +100,21 @@ void AppendSpeed(std::string& text, int speed, SpeedUnit unit) {
   text += "KT)";
 }
 
-void AppendGust(std::string& text, const WindGroup& wind) {
-  if (wind.gust < 0) return;
+// The gust's speed as reported, -1 without one.
+int GustSpeed(const WindGroup& wind) {
+  return wind.gust.empty() ? -1 : ToInt(wind.gust);
+}
+
+void AppendGust(std::string& text, const WindGroup& wind, int gust) {
+  if (gust < 0) return;
   text += " 最大";
-  AppendSpeed(text, wind.gust, wind.unit);
+  AppendSpeed(text, gust, wind.unit);
   if (wind.gustAtLeast) text += "以上";
 }
 
 // Digits above 360 are no sector bound; any other bound is read as it always was.
 bool IsSectorBound(std::string_view bound) {
-  return !IsAllDigits(bound) || ToInt(bound) <= kFullCircle;
+  return !IsAllDigits(bound) || IsThreeDigitsUpToFullCircle(bound);
 }
 
 }  // namespace
@@ -137,13 +149,15 @@ void ApplyWind(DecodeContext& c) {
     Append(text, {wind.direction, "方向 "});
     if (mayWrite) c.state.m_windDirection = ToInt(wind.direction);
   }
-  AppendSpeed(text, wind.speed, wind.unit);
+  const int speed = ToInt(wind.speed);
+  const int gust = GustSpeed(wind);
+  AppendSpeed(text, speed, wind.unit);
   if (mayWrite) {
-    c.state.m_windSpeed = Knots(wind.speed, wind.unit);
-    c.state.m_windGust = Knots(wind.gust, wind.unit);
+    c.state.m_windSpeed = Knots(speed, wind.unit);
+    c.state.m_windGust = Knots(gust, wind.unit);
     c.state.m_windCalm = false;
   }
-  AppendGust(text, wind);
+  AppendGust(text, wind, gust);
   text += "の風";
 }
 
