@@ -17,10 +17,11 @@ namespace {
 // the groups that the first 35 leave as they stand; the few placed before rule 18,
 // 31 or 35 stop those rules from misreading a group of another kind (FEWABC as a
 // layer at the ground, RAB15E40, PRESRR and FZRANO as weather, MOD TURB as the
-// intensity of a located phenomenon). A time in the remarks is taken with COR before
-// COR is a correction and the time a visibility (with the other words, which no rule
-// before takes, near the end, where the common groups of their first letters never
-// look), and a runway state before its R and runway make it a runway visual range.
+// intensity of a located phenomenon). A time in the remarks after COR is tried before
+// rule 1, which would take the COR as a correction and leave the time to be read as a
+// visibility; after AT, AFT, BFR, TIL, OBS AT or FM, words no rule before takes, it
+// is tried near the end, which the common groups of those letters never reach. A
+// runway state is tried before rule 10, which would read it as a visual range.
 // clang-format off
 constexpr GroupRule kRules[] = {
     /*   < 1 */ {"time in the remarks after COR", TestRemarkTime, ApplyRemarkTime, "C"},
