@@ -42,6 +42,7 @@ inline nlohmann::json DecodeGroupsJson(const std::vector<std::string>& groups, b
   return {{"decoded", JoinDecodedLines(lines)},
           {"lines", lines},
           {"wind", cli::WindJson(state.Wind())},
+          {"calm", state.m_windCalm},
           {"past_observation", state.m_pastObservation}};
 }
 

@@ -7,6 +7,7 @@
 
 #include "cli/cli.hpp"
 #include "cli/command.hpp"
+#include "cli/coverage.hpp"
 #include "cli/decode_lines.hpp"
 #include "cli/input.hpp"
 #include "cli/report_json.hpp"
@@ -26,12 +27,13 @@ bool IsStationCode(std::string_view word) {
   return true;
 }
 
-// The first group of four capital letters after an optional TAF, AMD or COR.
+// The first group of four capital letters after the optional METAR, SPECI, TAF, AMD
+// or COR, as decode --lines finds it.
 std::string StationFromBody(const std::string& body) {
   std::istringstream words(body);
   std::string word;
   while (words >> word) {
-    if (word == "TAF" || word == "AMD" || word == "COR") continue;
+    if (IsReportWord(word)) continue;
     return IsStationCode(word) ? word : std::string();
   }
   return {};

@@ -26,10 +26,6 @@ std::vector<std::string_view> Words(std::string_view text) {
   return words;
 }
 
-bool IsReportWord(std::string_view word) {
-  return word == "METAR" || word == "SPECI" || word == "TAF" || word == "AMD" || word == "COR";
-}
-
 // "owner/repo/path@commit [2018-09-26T17:06Z]" -> "2018/09"
 std::string YearMonthOfSource(std::string_view source) {
   const std::size_t open = source.rfind('[');
@@ -56,6 +52,10 @@ bool IsRawStep(const DecodedStep& step, const GroupList& groups) {
 }
 
 }  // namespace
+
+bool IsReportWord(std::string_view word) {
+  return word == "METAR" || word == "SPECI" || word == "TAF" || word == "AMD" || word == "COR";
+}
 
 std::optional<ReportLine> ParseReportLine(std::string_view line, bool allTaf) {
   if (!line.empty() && line.back() == '\r') line.remove_suffix(1);

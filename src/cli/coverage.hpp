@@ -20,6 +20,9 @@ struct ReportLine {
   bool isTaf = false;
 };
 
+// METAR, SPECI, TAF, AMD or COR: the words that may stand before a report's station code.
+bool IsReportWord(std::string_view word);
+
 // Nothing for a blank line. A report starting with "TAF" is a TAF; `allTaf` makes
 // every report one. The time line takes the year and month of the source's
 // "[YYYY-MM-DDTHH:MMZ]" where there is one (else 2000/01) and the day and time of

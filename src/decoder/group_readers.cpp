@@ -1,5 +1,6 @@
 #include "decoder/group_readers.hpp"
 
+#include "translators/time_range.hpp"
 #include "translators/us_measures.hpp"
 
 namespace aerolume {
@@ -19,6 +20,12 @@ std::optional<ValueRead> ReadMiles(const DecodeContext& c, int offset) {
   }
   if (IsMilesFraction(first)) return ValueRead{first, offset};
   return std::nullopt;
+}
+
+std::optional<std::string> ReadClockTime(const DecodeContext& c, int offset) {
+  const std::string_view group = c.Neighbour(offset);
+  if (group.size() != 4) return std::nullopt;
+  return FormatRemarkTime(group, c.state.m_timeLine);
 }
 
 std::optional<ValueRead> ReadVisibilityValue(const DecodeContext& c, int offset) {

@@ -18,6 +18,9 @@ struct ValueRead {
 // Statute miles: "2", "1/2", or a whole number followed by a fraction group ("1 1/2").
 std::optional<ValueRead> ReadMiles(const DecodeContext& c, int offset);
 
+// A UTC time hhmm of the remarks in Japan time, "19時56分": only four digits make one.
+std::optional<std::string> ReadClockTime(const DecodeContext& c, int offset);
+
 // A visibility value: miles with kilometres after them, or, from 100 on, metres.
 std::optional<ValueRead> ReadVisibilityValue(const DecodeContext& c, int offset);
 

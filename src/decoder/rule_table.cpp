@@ -17,18 +17,24 @@ namespace {
 // the groups that the first 35 leave as they stand; the few placed before rule 18,
 // 31 or 35 stop those rules from misreading a group of another kind (FEWABC as a
 // layer at the ground, RAB15E40, PRESRR and FZRANO as weather, MOD TURB as the
-// intensity of a located phenomenon).
+// intensity of a located phenomenon). A time in the remarks after COR is tried before
+// rule 1, which would take the COR as a correction and leave the time to be read as a
+// visibility; after AT, AFT, BFR, TIL, OBS AT or FM, words no rule before takes, it
+// is tried near the end, which the common groups of those letters never reach. A
+// runway state is tried before rule 10, which would read it as a visual range.
 // clang-format off
 constexpr GroupRule kRules[] = {
+    /*   < 1 */ {"time in the remarks after COR", TestRemarkTime, ApplyRemarkTime, "C"},
     /*      1 */ {"correction", TestCorrection, ApplyCorrection, "C"},
     /*      2 */ {"vertical visibility", TestVerticalVisibility, ApplyVerticalVisibility, "V"},
     /*      3 */ {"extreme rain rate", TestExtremeRainRate, ApplyExtremeRainRate, "R"},
     /*      4 */ {"rain rate", TestRainRate, ApplyRainRate, "R"},
     /*      5 */ {"rapid pressure rise", TestPressureRise, ApplyPressureRise, "P"},
     /*      6 */ {"rapid pressure fall", TestPressureFall, ApplyPressureFall, "P"},
-    /*      7 */ {"calm", TestCalm, ApplyCalm, "0"},
+    /*      7 */ {"calm", TestCalm, ApplyCalm, "0V"},
     /*      8 */ {"wind", TestWind, ApplyWind, "V0123456789"},
     /*      9 */ {"variable wind sector", TestVariableSector, ApplyVariableSector, ""},
+    /*  < 10 */ {"runway state", TestRunwayState, ApplyRunwayState, "R"},
     /*     10 */ {"runway visual range", TestRunwayVisualRange, ApplyRunwayVisualRange, "R"},
     /*     11 */ {"CAVOK", TestCavok, ApplyCavok, "C"},
     /*     12 */ {"sky clear", TestSkyClear, ApplySkyClear, "S"},
@@ -65,6 +71,8 @@ constexpr GroupRule kRules[] = {
     /* > 35 */  {"missing report", TestMissingReport, ApplyMissingReport, "N"},
     /* > 35 */  {"cancelled forecast", TestCancelledForecast, ApplyCancelledForecast, "C"},
     /* > 35 */  {"amended forecast", TestAmendedForecast, ApplyAmendedForecast, "A"},
+    /* > 35 */  {"value not measured", TestNotMeasured, ApplyNotMeasured, "/AQ"},
+    /* > 35 */  {"visibility without directional variation", TestVisibilityWithoutDirections, ApplyVisibilityWithoutDirections, "0123456789"},
     /* > 35 */  {"no cloud detected", TestNoCloudDetected, ApplyNoCloudDetected, "N"},
     /* > 35 */  {"cloud of unknown amount", TestUnknownCloud, ApplyUnknownCloud, "/"},
     /* > 35 */  {"directional visibility", TestDirectionalVisibility, ApplyDirectionalVisibility, "0123456789"},
@@ -88,6 +96,9 @@ constexpr GroupRule kRules[] = {
     /* > 35 */  {"phenomenon continued", TestPhenomenonContinued, ApplyPhenomenonContinued, "A"},
     /* > 35 */  {"lone direction", TestLoneDirection, ApplyLoneDirection, ""},
     /* > 35 */  {"lone movement", TestLoneMovement, ApplyLoneMovement, ""},
+    /* > 35 */  {"plain-language phrase", TestRemarkPhrase, ApplyRemarkPhrase, "S"},
+    /* > 35 */  {"time in the remarks", TestRemarkTime, ApplyRemarkTime, "AFBTO"},
+    /* > 35 */  {"airfield closed by snow", TestRunwayState, ApplyRunwayState, "S"},
     /*     36 */ {"anything else", TestAnythingElse, ApplyAnythingElse, ""},
 };
 // clang-format on

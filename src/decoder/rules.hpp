@@ -15,6 +15,14 @@ void ApplyWind(DecodeContext& c);
 bool TestVariableSector(const DecodeContext& c);
 void ApplyVariableSector(DecodeContext& c);
 
+// Runway state groups. (rules_runway_state.cpp)
+bool TestRunwayState(const DecodeContext& c);
+void ApplyRunwayState(DecodeContext& c);
+
+// Times in the remarks after COR, AT, AFT, BFR, TIL, OBS AT and FM. (rules_remark_times.cpp)
+bool TestRemarkTime(const DecodeContext& c);
+void ApplyRemarkTime(DecodeContext& c);
+
 // Visibility, sky, present weather, temperature and pressure groups. (rules_sky_weather.cpp)
 bool TestVerticalVisibility(const DecodeContext& c);
 void ApplyVerticalVisibility(DecodeContext& c);
@@ -104,6 +112,10 @@ bool TestNoCloudDetected(const DecodeContext& c);
 void ApplyNoCloudDetected(DecodeContext& c);
 bool TestUnknownCloud(const DecodeContext& c);
 void ApplyUnknownCloud(DecodeContext& c);
+bool TestNotMeasured(const DecodeContext& c);
+void ApplyNotMeasured(DecodeContext& c);
+bool TestVisibilityWithoutDirections(const DecodeContext& c);
+void ApplyVisibilityWithoutDirections(DecodeContext& c);
 bool TestDirectionalVisibility(const DecodeContext& c);
 void ApplyDirectionalVisibility(DecodeContext& c);
 bool TestMilesVisibility(const DecodeContext& c);
@@ -117,7 +129,8 @@ void ApplyTemperatureForecast(DecodeContext& c);
 bool TestLowestAltimeter(const DecodeContext& c);
 void ApplyLowestAltimeter(DecodeContext& c);
 
-// Remark phrases about phenomena around the airfield. (rules_remark_phenomena.cpp)
+// Remark phrases about phenomena around the airfield, and plain-language phrases.
+// (rules_remark_phenomena.cpp)
 bool TestVolcanicAshCloud(const DecodeContext& c);
 void ApplyVolcanicAshCloud(DecodeContext& c);
 bool TestPhenomenonNearOrFar(const DecodeContext& c);
@@ -130,6 +143,8 @@ bool TestLoneMovement(const DecodeContext& c);
 void ApplyLoneMovement(DecodeContext& c);
 bool TestAircraftReport(const DecodeContext& c);
 void ApplyAircraftReport(DecodeContext& c);
+bool TestRemarkPhrase(const DecodeContext& c);
+void ApplyRemarkPhrase(DecodeContext& c);
 
 // Coded remarks of US-run stations. (rules_us_remarks.cpp)
 bool TestStationType(const DecodeContext& c);

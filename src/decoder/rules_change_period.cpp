@@ -95,6 +95,10 @@ std::optional<std::string> ForecastTime(std::string_view group, const std::strin
   return std::nullopt;
 }
 
+bool IsFromDayGroup(std::string_view group) {
+  return group.size() == 8 && Left(group, 2) == "FM" && IsAllDigits(Mid(group, 2));
+}
+
 }  // namespace
 
 bool TestBecoming(const DecodeContext& c) {
@@ -144,12 +148,24 @@ void ApplyValidityPeriod(DecodeContext& c) {
                (afterProbability ? "の間" : "の予報");
 }
 
+namespace {
+
+// FMhhmm, or FMDDhhmm with the day of the change.
+std::optional<std::string> FromTimeText(const DecodeContext& c) {
+  const std::string_view g = c.Group();
+  if (IsFromGroup(g)) return FormatFromTime(g, c.state.m_timeLine);
+  if (IsFromDayGroup(g)) return FormatFromDayTime(g, c.state.m_timeLine);
+  return std::nullopt;
+}
+
+}  // namespace
+
 bool TestFromTime(const DecodeContext& c) {
-  return IsFromGroup(c.Group()) && FormatFromTime(c.Group(), c.state.m_timeLine);
+  return FromTimeText(c).has_value();
 }
 
 void ApplyFromTime(DecodeContext& c) {
-  c.stepText = FormatFromTime(c.Group(), c.state.m_timeLine).value_or("");
+  c.stepText = FromTimeText(c).value_or("");
 }
 
 }  // namespace aerolume

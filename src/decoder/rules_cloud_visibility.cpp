@@ -1,6 +1,7 @@
 // Cloud and visibility groups that the first rules leave raw or misread: what an
-// automatic station could not see, cloud groups with no height, visibility toward
-// a direction and visibility in statute miles.
+// automatic station could not see or measure, cloud groups with no height,
+// visibility toward a direction or with no directional variation, and visibility in
+// statute miles.
 #include <string>
 #include <string_view>
 
@@ -19,6 +20,16 @@ constexpr CodeText kUnknownClouds[] = {
     {"//////CB", "雲量・高さ不明の積乱雲"},
     {"//////TCU", "雲量・高さ不明の雄大積雲"},
 };
+
+// The slashes an automatic station writes where it could not measure a value: the
+// line says which value is missing.
+constexpr CodeText kNotMeasured[] = {
+    {"/////KT", "風 観測不能"},  {"/////MPS", "風 観測不能"}, {"////", "視程 観測不能"},
+    {"////SM", "視程 観測不能"}, {"//", "天気 観測不能"},     {"/////", "気温・露点 観測不能"},
+    {"A////", "気圧 観測不能"},  {"Q////", "気圧 観測不能"},
+};
+
+constexpr std::string_view kNoDirectionalVariation = "NDV";
 
 // 10SM, 1/2SM, M1/4SM (less than), P6SM (more than): the value and its qualifier.
 struct MilesGroup {
@@ -71,6 +82,25 @@ bool TestUnknownCloud(const DecodeContext& c) {
 
 void ApplyUnknownCloud(DecodeContext& c) {
   c.stepText = std::string(LookUp(kUnknownClouds, c.Group()));
+}
+
+bool TestNotMeasured(const DecodeContext& c) {
+  return !LookUp(kNotMeasured, c.Group()).empty();
+}
+
+void ApplyNotMeasured(DecodeContext& c) {
+  c.stepText = std::string(LookUp(kNotMeasured, c.Group()));
+}
+
+// 9999NDV: a station that cannot tell visibility by direction says so.
+bool TestVisibilityWithoutDirections(const DecodeContext& c) {
+  const std::string_view g = c.Group();
+  return g.size() == 7 && IsAllDigits(Left(g, 4)) && Mid(g, 4) == kNoDirectionalVariation;
+}
+
+void ApplyVisibilityWithoutDirections(DecodeContext& c) {
+  AppendMetresVisibility(c.stepText, Left(c.Group(), 4));
+  c.stepText += "(方向による変化なし)";
 }
 
 // 9999S, 5000NE, 3000S-W: the lowest visibility and the direction it lies in.

@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "decoder/group_readers.hpp"
 #include "decoder/remark_location.hpp"
 #include "decoder/rules.hpp"
 #include "translators/remark_words.hpp"
@@ -22,6 +23,25 @@ constexpr CodeText kNearOrFar[] = {
     {"DSNT", "遠方"},
     {"VC", "近傍"},
 };
+
+// Plain-language phrases of two words, each read as one.
+struct RemarkPhraseText {
+  std::string_view first;
+  std::string_view second;
+  std::string_view text;
+};
+
+constexpr RemarkPhraseText kRemarkPhrases[] = {
+    {"SNOW", "PELLETS", "雪あられ"},
+};
+
+// The phrase starting at the current group, or the empty text.
+std::string_view RemarkPhrase(const DecodeContext& c) {
+  for (const RemarkPhraseText& phrase : kRemarkPhrases) {
+    if (c.Group() == phrase.first && c.Neighbour(1) == phrase.second) return phrase.text;
+  }
+  return {};
+}
 
 // From the intensity on, an aircraft report runs to the aircraft type after BY;
 // one that names no BY within this many groups is only its intensity and phenomenon.
@@ -126,12 +146,28 @@ bool TestAircraftReport(const DecodeContext& c) {
   return c.inRemarks && IsAircraftIntensity(c.Group()) && IsAircraftPhenomenon(c.Neighbour(1));
 }
 
+// The time of the report closes its line: "報告機 B734 17時3分" for BY B734 AT 0803.
 void ApplyAircraftReport(DecodeContext& c) {
-  const int end = AircraftReportEnd(c);
+  int end = AircraftReportEnd(c);
   std::string text = "航空機報告: " + AircraftWord(c.Group()) + AircraftWord(c.Neighbour(1));
   for (int offset = 2; offset <= end; ++offset) text += " " + AircraftWord(c.Neighbour(offset));
+  if (c.Neighbour(end + 1) == "AT") {
+    if (const std::optional<std::string> time = ReadClockTime(c, end + 2)) {
+      text += " " + *time;
+      end += 2;
+    }
+  }
   c.stepText = text;
   c.Consume(end);
+}
+
+bool TestRemarkPhrase(const DecodeContext& c) {
+  return c.inRemarks && !RemarkPhrase(c).empty();
+}
+
+void ApplyRemarkPhrase(DecodeContext& c) {
+  c.stepText = std::string(RemarkPhrase(c));
+  c.Consume(1);
 }
 
 }  // namespace aerolume

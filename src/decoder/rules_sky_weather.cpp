@@ -87,10 +87,11 @@ void ApplyVerticalVisibility(DecodeContext& c) {
   c.stepText = "鉛直視程" + FormatInt(feet) + "フィート";
 }
 
+// R05/1100 is the shortest: a runway and a value with nothing after it.
 bool TestRunwayVisualRange(const DecodeContext& c) {
   const std::string_view g = c.Group();
-  return g.size() >= 9 && Left(g, 1) == "R" && Digits(g, 1, 2) &&
-         IsOneOf(Mid(g, 3, 1), {"/", "L", "R"});
+  return g.size() >= 8 && Left(g, 1) == "R" && Digits(g, 1, 2) &&
+         IsOneOf(Mid(g, 3, 1), {"/", "L", "C", "R"});
 }
 
 void ApplyRunwayVisualRange(DecodeContext& c) {
@@ -215,9 +216,9 @@ void ApplyProbability(DecodeContext& c) {
   c.stepText = Concat({"確率", Right(c.Group(), 2), "%"});
 }
 
+// Only a group made wholly of signs and codes: DSNT or SAKURAJIMA merely starts with one.
 bool TestPresentWeather(const DecodeContext& c) {
-  const std::string_view g = c.Group();
-  return g.size() >= 2 && (IsOneOf(Left(g, 1), {"-", "+"}) || IsWeatherCode(Left(g, 2)));
+  return IsWeatherGroup(c.Group());
 }
 
 void ApplyPresentWeather(DecodeContext& c) {

@@ -25,7 +25,7 @@ constexpr CodeText kStationTypes[] = {
 
 constexpr CodeText kRemarkWords[] = {
     {"$", "観測機器 要点検"}, {"FROPA", "前線通過"},      {"PRESRR", "気圧急上昇"},
-    {"PRESFR", "気圧急降下"}, {"SLPNO", "海面気圧 欠測"},
+    {"PRESFR", "気圧急降下"}, {"SLPNO", "海面気圧 欠測"}, {"DSNT", "遠方"},
 };
 
 constexpr CodeText kSensors[] = {

@@ -1,5 +1,6 @@
 // Wind groups: calm, surface wind, variable sector. Only these rules write the
 // wind values that the wind display shows.
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -9,60 +10,119 @@ namespace aerolume {
 
 namespace {
 
-bool Digits(std::string_view g, int first, int count) {
-  return IsAllDigits(Mid(g, first, count));
+// The highest direction a wind or a sector bound can have, in degrees, as its three
+// digits: three digits compare as their numbers do, without reading them.
+constexpr std::string_view kFullCircle = "360";
+// dddff, the shortest wind group.
+constexpr std::size_t kShortestWind = 5;
+
+enum class SpeedUnit { kNone, kKnots, kMetresPerSecond };
+
+// dddff(f), then G or GP and gg(g), then KT or MPS: read, not yet written.
+struct WindGroup {
+  std::string_view direction;  // three digits or VRB
+  std::string_view speed;      // two or three digits
+  std::string_view gust;       // two or three digits; empty without a gust
+  bool gustAtLeast = false;    // GP: the gust was more than it could measure
+  SpeedUnit unit = SpeedUnit::kNone;
+};
+
+// The run of digits at `at`, moving `at` past it.
+std::string_view DigitRun(std::string_view g, std::size_t& at) {
+  const std::size_t start = at;
+  while (at < g.size() && g[at] >= '0' && g[at] <= '9') ++at;
+  return g.substr(start, at - start);
 }
 
-bool EndsWithKnots(std::string_view g) {
-  return Right(g, 2) == "KT";
+bool IsSpeedLength(std::string_view digits) {
+  return digits.size() == 2 || digits.size() == 3;
 }
 
-// The direction part: three digits or VRB.
-bool HasDirection(std::string_view g, bool variable) {
-  return variable ? Left(g, 3) == "VRB" : Digits(g, 0, 3);
+bool IsThreeDigitsUpToFullCircle(std::string_view d) {
+  return d.size() == kFullCircle.size() && IsAllDigits(d) && d <= kFullCircle;
 }
 
-// Direction and speed (5 bytes), then "G"+2 digits or "GP"+2 digits, then an optional KT.
-bool IsWindShape(std::string_view g, bool variable) {
-  const bool base = HasDirection(g, variable) && Digits(g, 3, 2);
-  if (!base) return false;
-  switch (g.size()) {
-    case 5:  // dddff only reaches here when plain digits are allowed (see TestWind)
-      return true;
-    case 7:
-      return EndsWithKnots(g);
-    case 8:
-      return Mid(g, 5, 1) == "G" && Digits(g, 6, 2);
-    case 9:
-      return Mid(g, 5, 2) == "GP" && Digits(g, 7, 2);
-    case 10:
-      return Mid(g, 5, 1) == "G" && Digits(g, 6, 2) && EndsWithKnots(g);
-    case 11:
-      return Mid(g, 5, 2) == "GP" && Digits(g, 7, 2) && EndsWithKnots(g);
-    default:
-      return false;
+bool IsDirection(std::string_view d) {
+  return d == "VRB" || IsThreeDigitsUpToFullCircle(d);
+}
+
+std::optional<SpeedUnit> UnitOf(std::string_view text) {
+  if (text.empty()) return SpeedUnit::kNone;
+  if (text == "KT") return SpeedUnit::kKnots;
+  if (text == "MPS") return SpeedUnit::kMetresPerSecond;
+  return std::nullopt;
+}
+
+// A wind group, or nothing. Without a unit only two-digit speeds and gusts make one
+// (dddff, dddffGgg, dddffGPgg), as they always have; a direction above 360 never does.
+std::optional<WindGroup> ReadWindGroup(std::string_view g) {
+  if (g.size() < kShortestWind) return std::nullopt;
+  WindGroup wind;
+  wind.direction = Left(g, 3);
+  if (!IsDirection(wind.direction)) return std::nullopt;
+  std::size_t at = wind.direction.size();
+  wind.speed = DigitRun(g, at);
+  if (!IsSpeedLength(wind.speed)) return std::nullopt;
+  if (at < g.size() && g[at] == 'G') {
+    wind.gustAtLeast = at + 1 < g.size() && g[at + 1] == 'P';
+    at += wind.gustAtLeast ? 2 : 1;
+    wind.gust = DigitRun(g, at);
+    if (!IsSpeedLength(wind.gust)) return std::nullopt;
   }
+  const std::optional<SpeedUnit> unit = UnitOf(g.substr(at));
+  if (!unit) return std::nullopt;
+  constexpr std::size_t kTwoDigits = 2;
+  if (*unit == SpeedUnit::kNone &&
+      (wind.speed.size() != kTwoDigits || (!wind.gust.empty() && wind.gust.size() != kTwoDigits))) {
+    return std::nullopt;
+  }
+  wind.unit = *unit;
+  return wind;
 }
 
-// The gust's knots of dddffGggKT or dddffGPggKT; -1 without one.
-int GustSpeed(std::string_view g) {
-  if (Mid(g, 5, 2) == "GP") return ToInt(Mid(g, 7, 2));
-  if (Mid(g, 5, 1) == "G") return ToInt(Mid(g, 6, 2));
-  return -1;
+// Metres per second to whole knots, for the wind display and the runway components.
+int Knots(int speed, SpeedUnit unit) {
+  if (unit != SpeedUnit::kMetresPerSecond || speed < 0) return speed;
+  constexpr long long kKnotsPerMetrePerSecondE5 = 194'384;
+  constexpr long long kE5 = 100'000;
+  return static_cast<int>((speed * kKnotsPerMetrePerSecondE5 + kE5 / 2) / kE5);
 }
 
-void AppendGust(std::string& text, std::string_view g) {
-  const int gust = GustSpeed(g);
+// "10KT", or "5m/s(約10KT)" for a wind in metres per second.
+void AppendSpeed(std::string& text, int speed, SpeedUnit unit) {
+  AppendInt(text, speed);
+  if (unit != SpeedUnit::kMetresPerSecond) {
+    text += "KT";
+    return;
+  }
+  text += "m/s(約";
+  AppendInt(text, Knots(speed, unit));
+  text += "KT)";
+}
+
+// The gust's speed as reported, -1 without one.
+int GustSpeed(const WindGroup& wind) {
+  return wind.gust.empty() ? -1 : ToInt(wind.gust);
+}
+
+void AppendGust(std::string& text, const WindGroup& wind, int gust) {
   if (gust < 0) return;
   text += " 最大";
-  AppendInt(text, gust);
-  text += Mid(g, 5, 2) == "GP" ? "KT以上" : "KT";
+  AppendSpeed(text, gust, wind.unit);
+  if (wind.gustAtLeast) text += "以上";
+}
+
+// Digits above 360 are no sector bound; any other bound is read as it always was.
+bool IsSectorBound(std::string_view bound) {
+  return !IsAllDigits(bound) || IsThreeDigitsUpToFullCircle(bound);
 }
 
 }  // namespace
 
+// VRB00KT reports no wind as 00000KT does.
 bool TestCalm(const DecodeContext& c) {
-  return c.Group() == "00000KT";
+  const std::string_view g = c.Group();
+  return g == "00000KT" || g == "VRB00KT" || g == "00000MPS" || g == "VRB00MPS";
 }
 
 void ApplyCalm(DecodeContext& c) {
@@ -72,38 +132,40 @@ void ApplyCalm(DecodeContext& c) {
 
 bool TestWind(const DecodeContext& c) {
   const std::string_view g = c.Group();
-  if (IsWindShape(g, true)) return true;
   // A bare dddff is only a wind at the head of the report, where nothing else
   // of that shape can stand.
-  if (g.size() == 5 && c.index > 1) return false;
-  return IsWindShape(g, false);
+  if (g.size() == 5 && c.index > 1 && Left(g, 3) != "VRB") return false;
+  return ReadWindGroup(g).has_value();
 }
 
 void ApplyWind(DecodeContext& c) {
-  const std::string_view g = c.Group();
+  const WindGroup wind = ReadWindGroup(c.Group()).value_or(WindGroup{});
   const bool mayWrite = c.MayWriteWind();
   std::string& text = c.stepText;
-  if (Left(g, 3) == "VRB") {
+  if (wind.direction == "VRB") {
     text = "方向不定 ";
     if (mayWrite) c.state.m_windDirection = -1;
   } else {
-    Append(text, {Left(g, 3), "方向 "});
-    if (mayWrite) c.state.m_windDirection = ToInt(Left(g, 3));
+    Append(text, {wind.direction, "方向 "});
+    if (mayWrite) c.state.m_windDirection = ToInt(wind.direction);
   }
-  const int speed = ToInt(Mid(g, 3, 2));
-  AppendInt(text, speed);
-  text += "KT";
+  const int speed = ToInt(wind.speed);
+  const int gust = GustSpeed(wind);
+  AppendSpeed(text, speed, wind.unit);
   if (mayWrite) {
-    c.state.m_windSpeed = speed;
-    c.state.m_windGust = GustSpeed(g);
+    c.state.m_windSpeed = Knots(speed, wind.unit);
+    c.state.m_windGust = Knots(gust, wind.unit);
     c.state.m_windCalm = false;
   }
-  AppendGust(text, g);
+  AppendGust(text, wind, gust);
   text += "の風";
 }
 
+// A bound above 360 (400V020) is no sector of the wind.
 bool TestVariableSector(const DecodeContext& c) {
-  return c.GroupLength() == 7 && Mid(c.Group(), 3, 1) == "V";
+  const std::string_view g = c.Group();
+  return g.size() == 7 && Mid(g, 3, 1) == "V" && IsSectorBound(Left(g, 3)) &&
+         IsSectorBound(Right(g, 3));
 }
 
 void ApplyVariableSector(DecodeContext& c) {

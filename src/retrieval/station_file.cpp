@@ -1,5 +1,6 @@
 #include "retrieval/station_file.hpp"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdio>
 
@@ -13,6 +14,18 @@ constexpr int kTimeLineLength = 16;
 constexpr int kBodyStart = 17;
 // Code, space, DDHHMMZ, space.
 constexpr int kGroupsAfterCode = 13;
+// Code, space: where a missing report's NIL stands, with no day-time group before it.
+constexpr int kCodeAndSpace = 5;
+constexpr std::string_view kMissing = "NIL";
+
+// Where the groups start: after the code and its day-time group, or, for a report
+// that is only the code and NIL ("METAR CYSY NIL"), at the NIL.
+std::size_t FirstGroupAt(std::string_view body, std::size_t codeAt) {
+  if (codeAt == std::string_view::npos) return kGroupsAfterCode - 1;
+  const std::string_view afterCode = body.substr(std::min(codeAt + kCodeAndSpace, body.size()));
+  if (afterCode == kMissing || afterCode.starts_with("NIL ")) return codeAt + kCodeAndSpace;
+  return codeAt + kGroupsAfterCode;
+}
 
 // At least `width` digits, zeros in front, as "%0*d" writes a value that is never
 // negative here.
@@ -75,9 +88,7 @@ std::optional<std::chrono::sys_seconds> ReadIssueTime(std::string_view timeLine)
 }
 
 GroupViews SplitReportGroupViews(std::string_view body, std::string_view stationCode) {
-  const std::size_t codeAt = body.find(stationCode);
-  const std::size_t start =
-      codeAt == std::string_view::npos ? kGroupsAfterCode - 1 : codeAt + kGroupsAfterCode;
+  const std::size_t start = FirstGroupAt(body, body.find(stationCode));
   GroupViews groups;
   if (start >= body.size()) return groups;
   // A group and its space take five bytes or more: room enough for every group.

@@ -108,6 +108,18 @@ std::optional<std::string> FormatFromTime(std::string_view group, std::string_vi
   return (TimeText() << from->hour << "時" << from->minute << "分から").Take();
 }
 
+std::optional<std::string> FormatFromDayTime(std::string_view group, std::string_view timeLine) {
+  const CivilTime line = ReadTimeLine(timeLine);
+  const CivilTime utc{line.year, line.month, ToInt(Mid(group, 2, 2)), ToInt(Mid(group, 4, 2)),
+                      ToInt(Mid(group, 6, 2))};
+  const std::optional<CivilTime> from = ToJapanTime(EndOfDayAsNextDay(utc));
+  if (!from) return std::nullopt;
+  TimeText text;
+  text << from->day << "日" << from->hour << "時";
+  if (from->minute != 0) text << from->minute << "分";
+  return (text << "から").Take();
+}
+
 std::optional<std::string> FormatHourRange(std::string_view group, std::string_view timeLine) {
   const CivilTime line = ReadTimeLine(timeLine);
   const std::optional<CivilTime> first = OnIssueDate(ToInt(Left(group, 2)), 0, line);

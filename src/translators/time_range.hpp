@@ -20,6 +20,9 @@ bool AppendValidityPeriod(std::string& text, std::string_view group, std::string
 // FMhhmm -> "%d時%d分から".
 std::optional<std::string> FormatFromTime(std::string_view group, std::string_view timeLine);
 
+// FMDDhhmm -> "%d日%d時から", or "%d日%d時%d分から" when the minute is not 0.
+std::optional<std::string> FormatFromDayTime(std::string_view group, std::string_view timeLine);
+
 // hhhh -> "%d時～%d時".
 std::optional<std::string> FormatHourRange(std::string_view group, std::string_view timeLine);
 

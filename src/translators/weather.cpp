@@ -77,6 +77,21 @@ std::string_view WeatherWord(std::string_view piece) {
   return kWeatherWordTable.Find(piece);
 }
 
+// Snow that the wind lifts from the ground has a word of its own: read as DR or BL
+// and SN it would be snow that is low or high.
+constexpr CodeText kBlowingSnow[] = {
+    {"DRSN", "低い地ふぶき"},
+    {"BLSN", "高い地ふぶき"},
+};
+
+constexpr std::size_t kBlowingSnowLength = 4;
+
+// The word of DRSN or BLSN at the front of `rest`, or nothing; only DR and BL begin one.
+std::string_view BlowingSnowWord(std::string_view rest) {
+  if (rest.size() < kBlowingSnowLength || (rest[0] != 'D' && rest[0] != 'B')) return {};
+  return LookUp(kBlowingSnow, rest.substr(0, kBlowingSnowLength));
+}
+
 bool IsPrecipitationCode(std::string_view piece) {
   for (std::string_view code : kPrecipitationCodes) {
     if (piece == code) return true;
@@ -107,6 +122,9 @@ std::string_view NextWord(std::string_view rest, std::size_t& length) {
   length = 1;
   word = WeatherWord(rest.substr(0, length));
   if (!word.empty()) return word;
+  length = kBlowingSnowLength;
+  word = BlowingSnowWord(rest);
+  if (!word.empty()) return word;
   length = kCodeLength;
   return WeatherWord(rest.substr(0, length));
 }
@@ -131,6 +149,16 @@ void AppendWeather(std::string& result, std::string_view group) {
     result += word;
     rest.remove_prefix(length);
   }
+}
+
+bool IsWeatherGroup(std::string_view group) {
+  std::string_view codes = group;
+  if (!codes.empty() && (codes.front() == '-' || codes.front() == '+')) codes.remove_prefix(1);
+  if (codes.empty() || codes.size() % kCodeLength != 0) return false;
+  for (std::size_t at = 0; at < codes.size(); at += kCodeLength) {
+    if (!IsWeatherCode(codes.substr(at, kCodeLength))) return false;
+  }
+  return true;
 }
 
 bool IsWeatherCode(std::string_view twoLetters) {

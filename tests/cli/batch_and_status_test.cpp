@@ -263,7 +263,7 @@ TEST(DecodeTest, CrOnlyFilesReadAsTheirLfForms) {
   const auto one = RunCliWords({"decode", "--json"}, rjtt);
   ASSERT_EQ(one.exitCode, 0) << one.err;
   EXPECT_EQ(one.Json()["raw"], "RJTT 061200Z 34005KT 9999 Q1021 NOSIG");
-  EXPECT_EQ(one.Json()["lines"].back(), "天候変化無し");
+  EXPECT_EQ(one.Json()["lines"].back(), "重要な変化なし");
   const auto lf =
       RunCliWords({"decode"}, "2012/05/06 12:00\nRJTT 061200Z 34005KT 9999 Q1021 NOSIG\n");
   EXPECT_EQ(RunCliWords({"decode"}, rjtt).out, lf.out);

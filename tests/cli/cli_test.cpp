@@ -54,6 +54,30 @@ TEST(CliDecodeTest, TafStationComesAfterTheTafWords) {
   EXPECT_TRUE(report["wind"].is_null());
 }
 
+// A report copied with its leading words, as the corpus keeps them, finds its station
+// and day-time group after those words, as decode --lines does.
+TEST(CliDecodeTest, StationComesAfterTheReportWords) {
+  struct Case {
+    const char* file;
+    const char* station;
+    std::vector<std::string> lines;
+  };
+  const Case cases[] = {
+      {"2026/08/11 12:30\nMETAR RJTY 111230Z 30007KT\n", "RJTY", {"300方向 7KTの風"}},
+      {"2026/08/11 13:10\nSPECI RJTY 111310Z 30007KT\n", "RJTY", {"300方向 7KTの風"}},
+      {"2026/08/11 12:30\nMETAR COR RODN 111230Z 24004KT\n", "RODN", {"240方向 4KTの風"}},
+      // world.txt:21: a missing report with no day-time group.
+      {"2018/09/09 20:00\nMETAR CYSY NIL\n", "CYSY", {"欠測"}},
+  };
+  for (const Case& c : cases) {
+    const auto run = RunCliWords({"decode", "--json"}, c.file);
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    const nlohmann::json report = run.Json();
+    EXPECT_EQ(report["station"], c.station) << c.file;
+    EXPECT_EQ(report["lines"].get<std::vector<std::string>>(), c.lines) << c.file;
+  }
+}
+
 TEST(CliDecodeTest, UnreadableTimeLineFailsWithItsMessage) {
   const auto run = RunCliWords({"decode", "--json"}, "ABCDEFGHIJKLMNOPQRSTUVWXYZ\n");
   EXPECT_EQ(run.exitCode, 1);
@@ -144,8 +168,8 @@ TEST(CliStationsTest, ListsTheCatalogue) {
 TEST(CliGroupsTest, GroupsAfterDoubleDashAreNeverOptions) {
   const auto run = RunCliWords({"groups", "--json", "--", "--taf", "XYZ"});
   ASSERT_EQ(run.exitCode, 0);
-  // Decoded as a group ("-" reads as light), not taken as the --taf option.
-  EXPECT_EQ(run.Json()["lines"], nlohmann::json({"弱い弱いtaf", "XYZ"}));
+  // Decoded as a group (shown as it stands), not taken as the --taf option.
+  EXPECT_EQ(run.Json()["lines"], nlohmann::json({"--taf", "XYZ"}));
   EXPECT_EQ(run.Json()["past_observation"], false);
 }
 

@@ -36,9 +36,10 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(SkyWeatherCase{"R34L/1200U", "RWY34L視程 1200m 回復傾向"},
                     SkyWeatherCase{"R34R/P1500N", "RWY34R視程 1500m以上 変化なし"},
                     SkyWeatherCase{"R16/0800V1200U", "RWY16視程 0800m～1200m 回復傾向"},
-                    SkyWeatherCase{"R34/1500FT", "RWY34視程 1500mFT"},
+                    SkyWeatherCase{"R34/1500FT", "RWY34視程 1500フィート(約460m)"},
                     SkyWeatherCase{"R34/15000", "RWY34視程 1500m0"},
-                    SkyWeatherCase{"R06/0600", "R06/0600"},
+                    SkyWeatherCase{"R06/0600", "RWY06視程 0600m"},
+                    SkyWeatherCase{"R20C/1600D", "RWY20C視程 1600m 悪化傾向"},
                     SkyWeatherCase{"R34X/1200", "R34X/1200"},
                     SkyWeatherCase{"R3A/12000", "R3A/12000"}));
 
@@ -90,16 +91,16 @@ INSTANTIATE_TEST_SUITE_P(PresentWeather, SkyWeatherRuleTest,
                                          SkyWeatherCase{"+TSRA", "強い雷雨"},
                                          SkyWeatherCase{"VCSH", "飛行場周辺でしゅう雨"},
                                          SkyWeatherCase{"RERA", "過去1時間以内に雨"},
-                                         SkyWeatherCase{"BR", "靄"}, SkyWeatherCase{"+X", "強いX"},
+                                         SkyWeatherCase{"BR", "靄"}, SkyWeatherCase{"+X", "+X"},
                                          SkyWeatherCase{"-", "-"}, SkyWeatherCase{"R", "R"},
                                          SkyWeatherCase{"UP", "種類不明の降水"}));
 
 INSTANTIATE_TEST_SUITE_P(Probability, SkyWeatherRuleTest,
                          testing::Values(SkyWeatherCase{"PROB30", "確率30%"},
                                          SkyWeatherCase{"PROB40", "確率40%"},
-                                         SkyWeatherCase{"PROB3", "部分的OB3"},
-                                         SkyWeatherCase{"PROB300", "部分的OB300"},
-                                         SkyWeatherCase{"PROBAB", "部分的OBAB"}));
+                                         SkyWeatherCase{"PROB3", "PROB3"},
+                                         SkyWeatherCase{"PROB300", "PROB300"},
+                                         SkyWeatherCase{"PROBAB", "PROBAB"}));
 
 TEST(SkyWeatherReportTest, OneLinePerGroupAndNoWindWritten) {
   const nlohmann::json result =

@@ -39,7 +39,8 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(WindCase{"00000KT", "無風", -1, -1, -1, -1},
                     WindCase{"27015KT", "270方向 15KTの風", 270, 15, -1, -1},
                     WindCase{"05003KT", "050方向 3KTの風", 50, 3, -1, -1},
-                    WindCase{"36100KT", "361方向 0KTの風", 361, 0, -1, -1},
+                    // No direction is above 360.
+                    WindCase{"36100KT", "36100KT", -1, -1, -1, -1},
                     WindCase{"VRB03KT", "方向不定 3KTの風", -1, 3, -1, -1},
                     WindCase{"27015G25KT", "270方向 15KT 最大25KTの風", 270, 15, -1, -1},
                     WindCase{"27045GP99KT", "270方向 45KT 最大99KT以上の風", 270, 45, -1, -1},
@@ -54,8 +55,11 @@ INSTANTIATE_TEST_SUITE_P(
                     WindCase{"XYZ 27015", "270方向 15KTの風", 270, 15, -1, -1},
                     WindCase{"XYZ XYZ 27015", "27015", -1, -1, -1, -1},
                     WindCase{"00000", "000方向 0KTの風", 0, 0, -1, -1},
-                    WindCase{"270150KT", "270150KT", -1, -1, -1, -1},
-                    WindCase{"27015MPS", "27015MPS", -1, -1, -1, -1},
+                    WindCase{"270150KT", "270方向 150KTの風", 270, 150, -1, -1},
+                    WindCase{"2701500KT", "2701500KT", -1, -1, -1, -1},
+                    WindCase{"270150", "270150", -1, -1, -1, -1},
+                    // Metres per second are stored as knots for the display.
+                    WindCase{"27015MPS", "270方向 15m/s(約29KT)の風", 270, 29, -1, -1},
                     WindCase{"27O15KT", "27O15KT", -1, -1, -1, -1},
                     WindCase{"300V020", "方向300～020で変化", -1, -1, 300, 20},
                     WindCase{"ABCVDEF", "方向ABC～DEFで変化", -1, -1, 0, 0}));

@@ -90,6 +90,9 @@ TEST(SplitReportGroupsTest, GroupsAfterTheStationAndItsTime) {
   EXPECT_EQ(SplitReportGroups("RJAA 061200Z 18010KT 9999", "RJTT"), (GroupList{"18010KT", "9999"}));
   EXPECT_EQ(SplitReportGroups("XX 061200Z 18010KT", "RJTT"), (GroupList{"8010KT"}));
   EXPECT_EQ(SplitReportGroups("RJTT 061200Z", "RJTT"), GroupList{});
+  // A missing report may stand without its day-time group.
+  EXPECT_EQ(SplitReportGroups("METAR CYSY NIL", "CYSY"), GroupList{"NIL"});
+  EXPECT_EQ(SplitReportGroups("TAF EGKB 182000Z NIL", "EGKB"), GroupList{"NIL"});
   EXPECT_EQ(SplitReportGroups("", "RJTT"), GroupList{});
   EXPECT_EQ(SplitReportGroups("RJTT 061200Z  A\rB   C ", "RJTT"), (GroupList{"A\rB", "C"}));
 }

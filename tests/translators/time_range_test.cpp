@@ -8,7 +8,7 @@
 namespace aerolume {
 namespace {
 
-enum class Formatter { ValidityPeriod, FromTime, HourRange, DayHour, RemarkTime };
+enum class Formatter { ValidityPeriod, FromTime, FromDayTime, HourRange, DayHour, RemarkTime };
 
 struct TimeRangeCase {
   Formatter formatter;
@@ -23,6 +23,8 @@ std::optional<std::string> Format(const TimeRangeCase& c) {
       return FormatValidityPeriod(c.group, c.timeLine);
     case Formatter::FromTime:
       return FormatFromTime(c.group, c.timeLine);
+    case Formatter::FromDayTime:
+      return FormatFromDayTime(c.group, c.timeLine);
     case Formatter::HourRange:
       return FormatHourRange(c.group, c.timeLine);
     case Formatter::DayHour:
@@ -65,6 +67,17 @@ INSTANTIATE_TEST_SUITE_P(
         TimeRangeCase{Formatter::ValidityPeriod, "0606/0712", "", std::nullopt},
         TimeRangeCase{Formatter::ValidityPeriod, "0606/0712", "1899/05/06 05:00", std::nullopt},
         TimeRangeCase{Formatter::ValidityPeriod, "0606/0712", "2012/13/06 05:00", std::nullopt}));
+
+INSTANTIATE_TEST_SUITE_P(
+    FromDayTimes, TimeRangeJapanTimeTest,
+    testing::Values(TimeRangeCase{Formatter::FromDayTime, "FM061200", kMay6, "6日21時から"},
+                    TimeRangeCase{Formatter::FromDayTime, "FM061330", kMay6, "6日22時30分から"},
+                    // The day moves on with the nine hours, into the next month too.
+                    TimeRangeCase{Formatter::FromDayTime, "FM311800", "2012/05/31 03:00",
+                                  "1日3時から"},
+                    TimeRangeCase{Formatter::FromDayTime, "FM062400", kMay6, "7日9時から"},
+                    TimeRangeCase{Formatter::FromDayTime, "FM320000", kMay6, std::nullopt},
+                    TimeRangeCase{Formatter::FromDayTime, "FM061260", kMay6, std::nullopt}));
 
 INSTANTIATE_TEST_SUITE_P(
     FromTimes, TimeRangeJapanTimeTest,

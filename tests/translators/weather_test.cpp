@@ -21,7 +21,7 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(WeatherCase{"-SHRA", "弱いにわか雨"}, WeatherCase{"+TSRA", "強い雷雨"},
                     WeatherCase{"VCSH", "飛行場周辺でしゅう雨"},
                     WeatherCase{"RERA", "過去1時間以内に雨"}, WeatherCase{"FZFG", "着氷性霧"},
-                    WeatherCase{"BLSN", "高い雪"}, WeatherCase{"MIFG", "地表付近霧"},
+                    WeatherCase{"BLSN", "高い地ふぶき"}, WeatherCase{"MIFG", "地表付近霧"},
                     WeatherCase{"+FC", "竜巻"}, WeatherCase{"SHRASN", "にわか雨雪"},
                     WeatherCase{"BCFG", "散在霧"}, WeatherCase{"PRFG", "部分的霧"},
                     WeatherCase{"DRSA", "低い砂"}, WeatherCase{"-DZ", "弱い霧雨"},
@@ -30,6 +30,9 @@ INSTANTIATE_TEST_SUITE_P(
                     WeatherCase{"FUDU", "煙塵"}, WeatherCase{"HZVA", "煙霧火山灰"},
                     WeatherCase{"SQ", "スコール"}, WeatherCase{"+DS", "強い塵嵐"},
                     WeatherCase{"+SS", "強い砂嵐"}, WeatherCase{"PO", "塵旋風"},
+                    // Snow lifted by the wind is one word, low (DR) or high (BL).
+                    WeatherCase{"DRSN", "低い地ふぶき"}, WeatherCase{"-BLSN", "弱い高い地ふぶき"},
+                    WeatherCase{"SNBLSN", "雪高い地ふぶき"}, WeatherCase{"BLDU", "高い塵"},
                     // Mist and haze are two phenomena, and read as two words.
                     WeatherCase{"BRHZ", "靄煙霧"}, WeatherCase{"-HZ", "弱い煙霧"},
                     // SH is a shower of the precipitation after it, or showers themselves.
@@ -41,6 +44,16 @@ INSTANTIATE_TEST_SUITE_P(
                     WeatherCase{"////", "////"}, WeatherCase{"BLU", "高いU"},
                     WeatherCase{"RAN", "雨N"}, WeatherCase{"XXRA", "XXRA"}, WeatherCase{"ra", "ra"},
                     WeatherCase{"", ""}));
+
+TEST(WeatherGroupTest, IsMadeWhollyOfSignsAndCodes) {
+  for (const char* group : {"+VCTSRA", "DSTS", "-SHRA", "VCSH", "RERA", "UP", "-DRSN"}) {
+    EXPECT_TRUE(IsWeatherGroup(group)) << group;
+  }
+  for (const char* other : {"DSNT", "SNOW", "SAKURAJIMA", "PRESENT", "REP", "BLU", "SA/TSRA",
+                            "FG6ST2", "-", "+", "", "RA-SN", "-+RA", "//"}) {
+    EXPECT_FALSE(IsWeatherGroup(other)) << other;
+  }
+}
 
 TEST(WeatherCodeTest, KnowsExactlyTheTwoLetterCodes) {
   for (const char* code :
