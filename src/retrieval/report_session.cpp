@@ -42,27 +42,33 @@ void ReportSession::Select(const std::string& stationCode) {
 
 void ReportSession::Refresh() {
   if (m_state.m_stationCode.empty() || m_downloading) return;
-  StartCycle();
+  // The report shown stays until the new one arrives.
+  StartDownload(FetchKind::Refresh);
 }
 
 void ReportSession::RefreshInBackground() {
   if (m_state.m_stationCode.empty() || m_downloading) return;
-  StartDownload(true);
+  StartDownload(FetchKind::Background);
 }
 
 void ReportSession::StartCycle() {
-  for (ReportField field : kFieldsInClearingOrder) m_view.SetField(field, "");
-  m_state.ClearWind();
-  StartDownload(false);
+  ClearShownReport();
+  StartDownload(FetchKind::NewCycle);
 }
 
-void ReportSession::StartDownload(bool background) {
+void ReportSession::ClearShownReport() {
+  for (ReportField field : kFieldsInClearingOrder) m_view.SetField(field, "");
+  m_state.ClearWind();
+}
+
+void ReportSession::StartDownload(FetchKind kind) {
   const unsigned cycle = ++m_cycle;
+  const bool background = kind == FetchKind::Background;
   m_downloading = true;
   if (!background) m_view.ShowBusy(true);
   m_runner.Start([&source = m_source, code = m_state.m_stationCode](
                      std::stop_token stop) { return source.DownloadReports(code, stop); },
-                 [this, cycle, background](DownloadResult result) {
+                 [this, cycle, kind, background](DownloadResult result) {
                    if (cycle != m_cycle) return;
                    m_downloading = false;
                    if (background) {
@@ -70,6 +76,7 @@ void ReportSession::StartDownload(bool background) {
                      return;
                    }
                    m_view.ShowBusy(false);
+                   if (kind == FetchKind::Refresh) ClearShownReport();
                    FinishCycle(std::move(result));
                  });
 }
@@ -96,16 +103,21 @@ void ReportSession::FinishCycle(DownloadResult result) {
   if (cycle != m_cycle) return;
   m_view.ShowWind(m_state.m_stationCode, m_state.Wind());
   NoteShownReports(result);
-  m_status.refreshFailedAt.reset();
+  // A server error shown only as its status ("503") is explained in the title.
+  if (IsServerErrorText(result.metarText) || IsServerErrorText(result.tafText)) {
+    NoteFailedDownload(result);
+  } else {
+    ClearFailedDownload();
+  }
   ShowStatus();
 }
 
 void ReportSession::FinishBackgroundRefresh(DownloadResult result) {
   if (ApplyRefreshedReports(result)) {
     NoteShownReports(result);
-    m_status.refreshFailedAt.reset();
+    ClearFailedDownload();
   } else {
-    m_status.refreshFailedAt = std::chrono::time_point_cast<std::chrono::seconds>(m_clock());
+    NoteFailedDownload(result);
   }
   ShowStatus();
 }
@@ -134,6 +146,16 @@ void ReportSession::NoteShownReports(const DownloadResult& result) {
       IsStatusText(result.metarText) ? std::nullopt : ReadIssueTime(TimeLineOf(result.metarText));
   m_status.fromFallback =
       result.metarOrigin == ReportOrigin::Fallback || result.tafOrigin == ReportOrigin::Fallback;
+}
+
+void ReportSession::NoteFailedDownload(const DownloadResult& result) {
+  m_status.refreshFailedAt = std::chrono::time_point_cast<std::chrono::seconds>(m_clock());
+  m_status.failureCause = DownloadFailureCause(result).value_or("");
+}
+
+void ReportSession::ClearFailedDownload() {
+  m_status.refreshFailedAt.reset();
+  m_status.failureCause.clear();
 }
 
 void ReportSession::ShowStatus() {
