@@ -13,10 +13,17 @@ constexpr double kHuePerKnot = 4.5;  // red at 40 knots
 constexpr int kDarkestShown = 128;   // arrow pixels darker than this in every channel vanish
 constexpr double kArrowOpacity = 0.5;
 constexpr int kDiagramRunwayGrey = 128;  // designator ink is darker than the runways
+constexpr int kBadgeMargin = 1;          // pixels of badge around the designator's ink box
 
 bool IsDark(QRgb pixel) {
   return qRed(pixel) < kDarkestShown && qGreen(pixel) < kDarkestShown &&
          qBlue(pixel) < kDarkestShown;
+}
+
+// Keyed-out background is transparent black, which must not count as ink.
+bool IsDesignatorInk(QRgb diagramPixel) {
+  return qAlpha(diagramPixel) == 255 && qRed(diagramPixel) < kDiagramRunwayGrey &&
+         qGreen(diagramPixel) < kDiagramRunwayGrey && qBlue(diagramPixel) < kDiagramRunwayGrey;
 }
 
 int Scale(int channel, int factor) {
@@ -79,24 +86,21 @@ QImage ComposeWindBackground(const QImage& ring, const QImage& keyedDiagram) {
   return background;
 }
 
-void MarkDesignator(QImage& background, const QImage& keyedDiagram, const QRect& box,
-                    const QColor& colour) {
-  if (background.isNull() || keyedDiagram.size() != background.size()) return;
-  const QRect inside = box.intersected(background.rect());
+QRect MarkDesignator(QImage& background, const QImage& keyedDiagram, const QRect& box,
+                     const QColor& colour) {
+  if (background.isNull() || keyedDiagram.size() != background.size()) return {};
+  const QRect badge =
+      box.adjusted(-kBadgeMargin, -kBadgeMargin, kBadgeMargin, kBadgeMargin) & background.rect();
   const QImage diagram = keyedDiagram.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-  const QRgb paint = colour.rgb();
-  for (int y = inside.top(); y <= inside.bottom(); ++y) {
+  const QRgb fill = colour.rgb();
+  for (int y = badge.top(); y <= badge.bottom(); ++y) {
     const auto* ink = reinterpret_cast<const QRgb*>(diagram.constScanLine(y));
-    for (int x = inside.left(); x <= inside.right(); ++x) {
-      const QRgb pixel = ink[x];
-      // Keyed-out background is transparent black, which must not count as ink.
-      if (qAlpha(pixel) != 255) continue;
-      if (qRed(pixel) < kDiagramRunwayGrey && qGreen(pixel) < kDiagramRunwayGrey &&
-          qBlue(pixel) < kDiagramRunwayGrey) {
-        background.setPixel(x, y, paint);
-      }
+    for (int x = badge.left(); x <= badge.right(); ++x) {
+      const bool inBox = box.contains(x, y);
+      background.setPixel(x, y, inBox && IsDesignatorInk(ink[x]) ? kDesignatorInk : fill);
     }
   }
+  return badge;
 }
 
 void DrawWindArrow(QPainter& painter, const QImage& tintedArrow, int angle) {

@@ -38,15 +38,21 @@ QImage TintArrow(const QImage& arrow, const QColor& colour);
 // The ring at its own size with the keyed diagram over it; either may be null.
 QImage ComposeWindBackground(const QImage& ring, const QImage& keyedDiagram);
 
-// Paints one designator of the keyed diagram in colour on the background: inside box,
-// every pixel where the diagram has ink darker than its runway grey in red, green and
-// blue becomes the colour. Only the black of a label is that dark; the pavement, the
-// centre lines, the background and a label's white over pavement are all lighter, and
-// so are the label's faint anti-aliased rim pixels, which keep their grey. Nothing
-// happens unless the diagram is drawn at the background's size, the size its boxes
-// are measured in.
-void MarkDesignator(QImage& background, const QImage& keyedDiagram, const QRect& box,
-                    const QColor& colour);
+// The favoured designator's letters: black, which stands at least 5.2:1 against every
+// speed colour (red, the darkest, included), where the colour itself drawn on the light
+// ring would all but vanish for yellow.
+inline constexpr QRgb kDesignatorInk = 0xFF000000;
+
+// Marks one designator of the keyed diagram on the background as a badge: the box,
+// grown by a pixel on every side, is filled with the colour, and every pixel inside
+// the box where the diagram has ink darker than its runway grey in red, green and blue
+// is drawn in kDesignatorInk. Only the black of a label is that dark; the pavement,
+// the centre lines, the background, a label's white over pavement and its faint
+// anti-aliased rim are all lighter and take the badge's colour. Returns the badge's
+// rectangle. Nothing happens (an empty rectangle) unless the diagram is drawn at the
+// background's size, the size its boxes are measured in.
+QRect MarkDesignator(QImage& background, const QImage& keyedDiagram, const QRect& box,
+                     const QColor& colour);
 
 // Draws a tinted arrow onto a frame-sized surface (after any transform the painter
 // already has), turned clockwise by angle degrees about the ring's centre: at 0 the

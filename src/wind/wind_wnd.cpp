@@ -133,6 +133,8 @@ void CWindWnd::ComposePicture() {
   if (m_animation.ShowsArrow()) {
     QPainter painter(&frame);
     DrawArrow(painter);
+    // The half-transparent arrow would dim the designator where it crosses it.
+    if (!m_badge.isEmpty()) painter.drawImage(m_badge.topLeft(), m_background, m_badge);
   }
   const qreal ratio = devicePixelRatioF();
   QImage picture = aerolume::ScaleWindFrame(frame, qRound(m_size * ratio));
@@ -150,9 +152,10 @@ void CWindWnd::LoadDiagram() {
 
 // Once per restart, into the background, so the ticks only lay the arrow over it.
 void CWindWnd::MarkFavouredEnd(const QImage& keyedDiagram) {
+  m_badge = QRect();
   if (m_favouredEnd.empty()) return;
   const std::optional<QRect> box = aerolume::FindDesignator(m_station, m_favouredEnd);
-  if (box) aerolume::MarkDesignator(m_background, keyedDiagram, *box, ArrowColour());
+  if (box) m_badge = aerolume::MarkDesignator(m_background, keyedDiagram, *box, ArrowColour());
 }
 
 void CWindWnd::StopTimer() {

@@ -1,12 +1,13 @@
 // The wind display beside the report fields: the compass ring, the chosen station's
 // runway diagram and an arrow for the observed wind that points downwind, coloured by
 // the speed, swinging across a variable sector or spinning when the direction is
-// variable. The designator of the runway end that the wind favours is drawn in the
-// arrow's colour, and the tooltip lists the wind on every runway end. Each frame is
-// finished off-screen; painting only copies it.
+// variable. The designator of the runway end that the wind favours stands in black on
+// a badge of the arrow's colour, above the arrow, and the tooltip lists the wind on every runway
+// end. Each frame is finished off-screen; painting only copies it.
 #pragma once
 
 #include <QImage>
+#include <QRect>
 #include <QWidget>
 #include <optional>
 #include <string>
@@ -34,8 +35,8 @@ class CWindWnd : public QWidget {
   void SetWind(std::string station, int direction, int speed, int varFrom, int varTo,
                int gust = -1);
   // The components on each of the station's runway ends for the wind just set: the
-  // tooltip lists them, one end a line, and the next restart draws the favoured end's
-  // designator in the arrow's colour. No ends: no tooltip and nothing marked.
+  // tooltip lists them, one end a line, and the next restart marks the favoured end's
+  // designator with a badge of the arrow's colour. No ends: no tooltip and nothing marked.
   void SetRunwayWinds(std::vector<aerolume::RunwayEndWind> ends);
   // Stops the running animation, draws the first frame of the values set and starts
   // the swing or the spin that they call for.
@@ -83,6 +84,7 @@ class CWindWnd : public QWidget {
   QImage m_ring;                        // both decoded once for the life of the window
   QImage m_arrow;
   QImage m_background;  // ring and the station's diagram, from one restart to the next
+  QRect m_badge;        // the favoured designator's badge, laid over the arrow in every frame
   QImage m_tintedArrow;
   int m_tintedSpeed = 0;  // the speed m_tintedArrow was tinted for
   std::optional<QImage> m_picture;
