@@ -76,27 +76,34 @@ QImage TintArrow(const QImage& arrow, const QColor& colour) {
   return tinted;
 }
 
-QImage ComposeWindBackground(const QImage& ring, const QImage& keyedDiagram) {
-  QImage background(kWindFrameSide, kWindFrameSide, QImage::Format_RGB32);
+QImage ComposeWindBackground(const QImage& ring, const QImage& keyedDiagram, int scale) {
+  QImage background(kWindFrameSide * scale, kWindFrameSide * scale, QImage::Format_RGB32);
+  background.setDevicePixelRatio(scale);
   background.fill(Qt::white);
   QPainter painter(&background);
-  if (!ring.isNull()) painter.drawImage(0, 0, ring);
-  // A diagram of another size is stretched to the frame, pixel by pixel.
-  if (!keyedDiagram.isNull()) painter.drawImage(background.rect(), keyedDiagram);
+  // The painter works in the 240-pixel picture's units: a picture of the background's
+  // density is copied pixel for pixel, one of ordinary density stretched to it.
+  if (!ring.isNull()) painter.drawImage(QPointF(0, 0), ring);
+  // A diagram of another size is stretched to the frame.
+  if (!keyedDiagram.isNull()) {
+    painter.drawImage(QRectF(0, 0, kWindFrameSide, kWindFrameSide), keyedDiagram);
+  }
   return background;
 }
 
 QRect MarkDesignator(QImage& background, const QImage& keyedDiagram, const QRect& box,
                      const QColor& colour) {
   if (background.isNull() || keyedDiagram.size() != background.size()) return {};
-  const QRect badge =
-      box.adjusted(-kBadgeMargin, -kBadgeMargin, kBadgeMargin, kBadgeMargin) & background.rect();
+  const int scale = qRound(background.devicePixelRatio());
+  const QRect inkBox(box.topLeft() * scale, box.size() * scale);
+  const int margin = kBadgeMargin * scale;
+  const QRect badge = inkBox.adjusted(-margin, -margin, margin, margin) & background.rect();
   const QImage diagram = keyedDiagram.convertToFormat(QImage::Format_ARGB32_Premultiplied);
   const QRgb fill = colour.rgb();
   for (int y = badge.top(); y <= badge.bottom(); ++y) {
     const auto* ink = reinterpret_cast<const QRgb*>(diagram.constScanLine(y));
     for (int x = badge.left(); x <= badge.right(); ++x) {
-      const bool inBox = box.contains(x, y);
+      const bool inBox = inkBox.contains(x, y);
       background.setPixel(x, y, inBox && IsDesignatorInk(ink[x]) ? kDesignatorInk : fill);
     }
   }

@@ -52,7 +52,8 @@ class CWindWnd : public QWidget {
   // The finished frame in device pixels; empty before the first restart and after close.
   const std::optional<QImage>& Picture() const { return m_picture; }
   // The ring and the diagram, its favoured designator marked, as the last restart drew
-  // them at 240 pixels: every frame until the next restart lays the arrow over this.
+  // them at 240 pixels, or 480 (device pixel ratio 2) on a HiDPI screen: every frame
+  // until the next restart lays the arrow over this.
   const QImage& Background() const { return m_background; }
 
   // Side of the square picture in pixels; the dialog writes it after placing the window.
@@ -74,6 +75,9 @@ class CWindWnd : public QWidget {
   void MarkFavouredEnd(const QImage& keyedDiagram);
   void StopTimer();
   QColor ArrowColour() const;
+  // 2 on a screen of 1.5 device pixels per pixel or more, where the pictures drawn at
+  // twice the pixels are used; else 1.
+  int PictureScale() const;
   const QImage& TintedArrow();
 
   aerolume::MessageSink& m_messages;
@@ -83,6 +87,8 @@ class CWindWnd : public QWidget {
   aerolume::WindAnimation m_animation;  // angle, speed, sector, step and timer id
   QImage m_ring;                        // both decoded once for the life of the window
   QImage m_arrow;
+  QImage m_ring2x;  // the same at twice the pixels, device pixel ratio 2
+  QImage m_arrow2x;
   QImage m_background;  // ring and the station's diagram, from one restart to the next
   QRect m_badge;        // the favoured designator's badge, laid over the arrow in every frame
   QImage m_tintedArrow;

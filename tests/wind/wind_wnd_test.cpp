@@ -352,7 +352,10 @@ TEST_P(DesignatorContrastTest, LettersStandOutFromTheirSurround) {
   ShowRunwayWinds(*window, "RJTT", {340, speed, -1, -1, -1, false});
   ASSERT_EQ(window->FavouredEnd(), "34R");
   const QImage frame = Picture(*window);
-  const QRect box = *aerolume::FindDesignator("RJTT", "34R");
+  // In the frame's pixels: twice the picture's on a HiDPI screen.
+  const int scale = qRound(window->devicePixelRatioF());
+  const QRect designator = *aerolume::FindDesignator("RJTT", "34R");
+  const QRect box(designator.topLeft() * scale, designator.size() * scale);
   // The letters' lightest pixel and the surround's darkest: the weakest pair.
   QRgb letters = 0xFF000000;
   double lettersLuminance = 2;
@@ -365,7 +368,7 @@ TEST_P(DesignatorContrastTest, LettersStandOutFromTheirSurround) {
       }
     }
   }
-  const QRect surround = box.adjusted(-1, -1, 1, 1);
+  const QRect surround = box.adjusted(-scale, -scale, scale, scale);
   double weakest = 21;
   for (int y = surround.top(); y <= surround.bottom(); ++y) {
     for (int x = surround.left(); x <= surround.right(); ++x) {
@@ -381,6 +384,41 @@ TEST_P(DesignatorContrastTest, LettersStandOutFromTheirSurround) {
 INSTANTIATE_TEST_SUITE_P(SpeedColours, DesignatorContrastTest,
                          testing::Values(1, 10, 20, 27, 33, 40),
                          [](const auto& info) { return std::to_string(info.param) + "KT"; });
+
+// Pixels from the ring's outer edge to where it meets the background, along one
+// axis; 0 and 1 are sharp, more is a picture scaled up.
+int WidestGreyRun(const QImage& frame, QPoint from, QPoint step, int count) {
+  int widest = 0;
+  int run = 0;
+  for (int i = 0; i < count; ++i, from += step) {
+    const QRgb pixel = frame.pixel(from);
+    const int darkest = std::min({qRed(pixel), qGreen(pixel), qBlue(pixel)});
+    const int lightest = std::max({qRed(pixel), qGreen(pixel), qBlue(pixel)});
+    const bool ink = lightest <= 72 + 24;         // the ring's grey 72
+    const bool background = darkest >= 240 - 24;  // the picture's grey 240
+    run = ink || background ? 0 : run + 1;
+    widest = std::max(widest, run);
+  }
+  return widest;
+}
+
+// Run with QT_SCALE_FACTOR=2 (ctest: WindDisplayAtScale2): the frame has twice the
+// pixels, and the ring's edges are as sharp as the pictures drawn at that density.
+TEST_F(WindWndTest, AtTwiceThePixelDensityTheRingIsSharp) {
+  auto window = MakeWindow();
+  if (window->devicePixelRatioF() != 2) GTEST_SKIP() << "needs a device pixel ratio of 2";
+  const QImage frame = Show(*window, "RJTT", {340, 12, -1, -1});
+  ASSERT_EQ(frame.size(), QSize(480, 480));
+  // From radius 85 to 100.5 of the 240-pixel picture, about its centre (241, 241) in
+  // device pixels: the ring at 92 and the tick on each axis, clear of runways and labels.
+  const int inner = 170;
+  const int count = 31;
+  EXPECT_LE(WidestGreyRun(frame, {240, 241 - inner}, {0, -1}, count), 1) << "towards 18";
+  EXPECT_LE(WidestGreyRun(frame, {240, 240 + inner}, {0, 1}, count), 1) << "towards 36";
+  EXPECT_LE(WidestGreyRun(frame, {240 + inner, 240}, {1, 0}, count), 1) << "towards 27";
+  EXPECT_LE(WidestGreyRun(frame, {241 - inner, 240}, {-1, 0}, count), 1) << "towards 09";
+  EXPECT_TRUE(m_sink.texts.empty());
+}
 
 TEST_F(WindWndTest, TheTooltipListsEveryEndAndMarksTheFavoured) {
   const aerolume::WindValues wind{340, 12, -1, -1, 20, false};
