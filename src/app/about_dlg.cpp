@@ -44,10 +44,13 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
       new QLabel(QStringLiteral("Aerolume Version %1").arg(QLatin1String(kProgramVersion)), this);
   title->setTextFormat(Qt::PlainText);
   title->setObjectName(QStringLiteral("aboutTitle"));
-  // A longer version number widens the line up to the box's edge.
+  // A longer version number widens the line, and the box with it, keeping the margin
+  // the notice keeps on the right.
   const QRect titleRect = MapDialogRect(aerolume::kAboutTitleRect, units);
   title->setGeometry(titleRect.x(), titleRect.y(),
                      std::max(titleRect.width(), title->sizeHint().width()), titleRect.height());
+  const int rightMargin = MapDialogRect(aerolume::kAboutNoticeRect, units).x() / 4;
+  setFixedSize(std::max(width(), title->geometry().right() + 1 + rightMargin), height());
 
   // The notice wraps within the box's width; the box grows by what it needs
   // beyond its one line, and the OK button moves down with it.

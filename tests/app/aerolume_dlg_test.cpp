@@ -315,6 +315,7 @@ void CheckAndCloseAboutBox(bool& seen) {
   const auto* title = about->findChild<QLabel*>("aboutTitle");
   EXPECT_EQ(title->text(), "Aerolume Version 2.0.0.4") << "the build's version, as --version says";
   EXPECT_LE(title->sizeHint().width(), title->width());
+  EXPECT_LT(title->geometry().right(), about->width() - 8) << "clear of the box's edge";
   EXPECT_TRUE(about->findChild<QLabel*>("aboutNotice")->text().contains("OurAirports"));
   about->findChild<QPushButton*>("aboutOk")->click();
 }
@@ -343,22 +344,33 @@ TEST_F(DialogTest, AboutOpensFromTheContextMenu) {
   EXPECT_TRUE(seen);
 }
 
-// The whole road: the dialog, the download over HTTP and the decoder.
-TEST(DialogDownloadTest, MissingMetarShowsNotFoundAndTheTaf) {
-  testing_support::HttpTestServer server([](httplib::Server& routes) {
-    routes.Get("/data/forecasts/taf/stations/RJTT.TXT",
-               [](const httplib::Request&, httplib::Response& response) {
-                 response.set_content(testing_support::StationFile(
-                                          "2012/05/06 05:00", "TAF RJTT 060500Z 0606/0712 18010KT"),
-                                      "text/plain");
-               });
-  });
+// RJTT's TAF as the server keeps it; each test adds what it does with the METAR.
+void ServeTheTaf(httplib::Server& routes) {
+  routes.Get("/data/forecasts/taf/stations/RJTT.TXT",
+             [](const httplib::Request&, httplib::Response& response) {
+               response.set_content(testing_support::StationFile(
+                                        "2012/05/06 05:00", "TAF RJTT 060500Z 0606/0712 18010KT"),
+                                    "text/plain");
+             });
+}
+
+// The dialog reading from a server on 127.0.0.1, with no second source.
+struct LoopbackDialog {
+  explicit LoopbackDialog(int port) {
+    source.SetServerBase(testing_support::LoopbackUrl(port, "/data"));
+  }
   RecordingSink sink;
   CurlReportSource source;
-  source.SetServerBase(testing_support::LoopbackUrl(server.Port(), "/data"));
-  CAerolumeDlg dialog(source, sink);
+  CAerolumeDlg dialog{source, sink};
+};
+
+// The whole road: the dialog, the download over HTTP and the decoder.
+TEST(DialogDownloadTest, MissingMetarShowsNotFoundAndTheTaf) {
+  testing_support::HttpTestServer server(ServeTheTaf);
+  LoopbackDialog window(server.Port());
+  const CAerolumeDlg& dialog = window.dialog;
   ChooseStation(dialog, IndexOf(dialog, "RJTT"));
-  EXPECT_TRUE(sink.messages.isEmpty());
+  EXPECT_TRUE(window.sink.messages.isEmpty());
   EXPECT_EQ(FieldText(dialog, kMetarTime), "NOT FOUND");
   EXPECT_EQ(FieldText(dialog, kMetarRaw), "");
   EXPECT_EQ(FieldText(dialog, kTafTime), "2012/05/06 14:00");
@@ -370,19 +382,12 @@ TEST(DialogDownloadTest, ServerErrorWithoutFallbackExplainsItsStatus) {
   testing_support::HttpTestServer server([](httplib::Server& routes) {
     routes.Get("/data/observations/metar/stations/RJTT.TXT",
                [](const httplib::Request&, httplib::Response& response) { response.status = 503; });
-    routes.Get("/data/forecasts/taf/stations/RJTT.TXT",
-               [](const httplib::Request&, httplib::Response& response) {
-                 response.set_content(testing_support::StationFile(
-                                          "2012/05/06 05:00", "TAF RJTT 060500Z 0606/0712 18010KT"),
-                                      "text/plain");
-               });
+    ServeTheTaf(routes);
   });
-  RecordingSink sink;
-  CurlReportSource source;
-  source.SetServerBase(testing_support::LoopbackUrl(server.Port(), "/data"));
-  CAerolumeDlg dialog(source, sink);
+  LoopbackDialog window(server.Port());
+  const CAerolumeDlg& dialog = window.dialog;
   ChooseStation(dialog, IndexOf(dialog, "RJTT"));
-  EXPECT_TRUE(sink.messages.isEmpty());
+  EXPECT_TRUE(window.sink.messages.isEmpty());
   EXPECT_EQ(FieldText(dialog, kMetarTime), "503");
   EXPECT_EQ(Control<QLineEdit>(dialog, kMetarTime)->toolTip(),
             "サーバーがエラーを返しました (HTTP 503)");
