@@ -52,4 +52,11 @@ inline std::vector<std::string> SplitWords(const std::string& text) {
   return words;
 }
 
+// The lines of the groups written in one text, separated by spaces.
+inline std::vector<std::string> DecodeGroupsLines(const std::string& groups, bool taf,
+                                                  const std::string& timeLine) {
+  return DecodeGroupsJson(SplitWords(groups), taf, timeLine)["lines"]
+      .get<std::vector<std::string>>();
+}
+
 }  // namespace aerolume::testing_support

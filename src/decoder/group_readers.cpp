@@ -51,6 +51,10 @@ bool IsCloudAmount(std::string_view piece) {
   return piece == "FEW" || piece == "SCT" || piece == "BKN" || piece == "OVC";
 }
 
+bool IsProbabilityGroup(std::string_view group) {
+  return group.size() == 6 && Left(group, 4) == "PROB" && IsAllDigits(Mid(group, 4, 2));
+}
+
 bool IsRunwayName(std::string_view group) {
   return group.size() >= 5 && group.size() <= 6 && Left(group, 3) == "RWY" &&
          IsAllDigits(Mid(group, 3, 2));

@@ -28,6 +28,9 @@ void AppendMetresVisibility(std::string& text, std::string_view digits);
 // FEW, SCT, BKN or OVC.
 bool IsCloudAmount(std::string_view piece);
 
+// PROB30, PROB40: the chance of the change that follows.
+bool IsProbabilityGroup(std::string_view group);
+
 // RWY followed by the runway's designator: "RWY11".
 bool IsRunwayName(std::string_view group);
 

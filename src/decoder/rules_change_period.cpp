@@ -137,8 +137,11 @@ bool TestValidityPeriod(const DecodeContext& c) {
   return IsPeriodGroup(c.Group()) && HasValidityPeriod(c.Group(), c.state.m_timeLine);
 }
 
+// A period after PROB30 is the time of the probable change, not a forecast of its own.
 void ApplyValidityPeriod(DecodeContext& c) {
-  c.stepText = FormatValidityPeriod(c.Group(), c.state.m_timeLine).value_or("") + "の予報";
+  const bool afterProbability = IsProbabilityGroup(c.Neighbour(-1));
+  c.stepText = FormatValidityPeriod(c.Group(), c.state.m_timeLine).value_or("") +
+               (afterProbability ? "の間" : "の予報");
 }
 
 bool TestFromTime(const DecodeContext& c) {

@@ -106,7 +106,7 @@ bool TestNoSignificantChange(const DecodeContext& c) {
 }
 
 void ApplyNoSignificantChange(DecodeContext& c) {
-  c.stepText = "天候変化無し";
+  c.stepText = "重要な変化なし";
 }
 
 bool TestEndOfSignificantWeather(const DecodeContext& c) {

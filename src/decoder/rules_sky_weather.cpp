@@ -17,11 +17,13 @@ namespace {
 
 constexpr std::string_view kDegrees = "ﾟC";
 
+// Each says only what its group rules out: CAVOK and NSC allow cloud above 5000 ft,
+// and CLR is an automatic station's sky clear up to 12000 ft.
 constexpr CodeText kSkyWords[] = {
-    {"CAVOK", "快晴"},
-    {"SKC", "晴天"},
-    {"NSC", "雲無し"},
-    {"CLR", "晴れ"},
+    {"CAVOK", "CAVOK(視程10km以上、重要な雲・天気なし)"},
+    {"SKC", "雲なし"},
+    {"NSC", "重要な雲なし"},
+    {"CLR", "雲なし(12000フィート以下、自動観測)"},
 };
 
 bool Digits(std::string_view g, int first, int count) {
@@ -206,8 +208,7 @@ void ApplyVisibility(DecodeContext& c) {
 // PROB30, PROB40: the chance of the change group that follows. Tried before present
 // weather, which would otherwise read the PR as "partial".
 bool TestProbability(const DecodeContext& c) {
-  const std::string_view g = c.Group();
-  return g.size() == 6 && Left(g, 4) == "PROB" && Digits(g, 4, 2);
+  return IsProbabilityGroup(c.Group());
 }
 
 void ApplyProbability(DecodeContext& c) {

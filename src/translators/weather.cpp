@@ -12,7 +12,7 @@ namespace {
 // another, so the order among them never decides a match.
 // clang-format off
 constexpr CodeText kWeatherWords[] = {
-    {"-", "弱い"},    {"+", "強い"},    {"VC", "8km以内で"}, {"TS", "雷"},
+    {"-", "弱い"},    {"+", "強い"},    {"VC", "飛行場周辺で"}, {"TS", "雷"},
     {"SH", "にわか"}, {"FZ", "着氷性"}, {"BC", "散在"},      {"MI", "地表付近"},
     {"PR", "部分的"}, {"DR", "低い"},   {"BL", "高い"},      {"RA", "雨"},
     {"DZ", "霧雨"},   {"SN", "雪"},     {"SG", "霧雪"},      {"GR", "ひょう"},
@@ -23,6 +23,17 @@ constexpr CodeText kWeatherWords[] = {
     {"UP", "種類不明の降水"},
 };
 // clang-format on
+
+// SH is a shower of the precipitation code after it (SHRA にわか雨); with none after
+// it (VCSH, SH) it stands for showers themselves.
+constexpr std::string_view kShowers = "SH";
+constexpr std::string_view kShowersAlone = "しゅう雨";
+constexpr std::string_view kPrecipitationCodes[] = {"DZ", "RA", "SN", "SG", "PL",
+                                                    "GR", "GS", "IC", "UP"};
+
+// A heavy funnel cloud is a tornado or waterspout, not a stronger funnel cloud.
+constexpr std::string_view kHeavyFunnelCloud = "+FC";
+constexpr std::string_view kTornado = "竜巻";
 
 constexpr std::size_t kCodeLength = 2;
 constexpr int kLetters = 26;
@@ -66,6 +77,40 @@ std::string_view WeatherWord(std::string_view piece) {
   return kWeatherWordTable.Find(piece);
 }
 
+bool IsPrecipitationCode(std::string_view piece) {
+  for (std::string_view code : kPrecipitationCodes) {
+    if (piece == code) return true;
+  }
+  return false;
+}
+
+// The word of the piece at the start of `rest` where the pieces beside it decide it,
+// with its length; empty where the piece reads on its own.
+std::string_view WordInItsPlace(std::string_view rest, std::size_t& length) {
+  if (rest.starts_with(kHeavyFunnelCloud)) {
+    length = kHeavyFunnelCloud.size();
+    return kTornado;
+  }
+  if (rest.starts_with(kShowers) &&
+      !IsPrecipitationCode(rest.substr(kShowers.size(), kCodeLength))) {
+    length = kShowers.size();
+    return kShowersAlone;
+  }
+  return {};
+}
+
+// The word of the piece at the start of `rest` and its length, or empty.
+std::string_view NextWord(std::string_view rest, std::size_t& length) {
+  std::string_view word = WordInItsPlace(rest, length);
+  if (!word.empty()) return word;
+  // A one-byte entry can only match the one-byte piece, a code only the two-byte one.
+  length = 1;
+  word = WeatherWord(rest.substr(0, length));
+  if (!word.empty()) return word;
+  length = kCodeLength;
+  return WeatherWord(rest.substr(0, length));
+}
+
 }  // namespace
 
 std::string TranslateWeather(std::string_view group) {
@@ -77,13 +122,8 @@ std::string TranslateWeather(std::string_view group) {
 void AppendWeather(std::string& result, std::string_view group) {
   std::string_view rest = group;
   while (!rest.empty()) {
-    // A one-byte entry can only match the one-byte piece, a code only the two-byte one.
-    std::size_t length = 1;
-    std::string_view word = WeatherWord(rest.substr(0, length));
-    if (word.empty()) {
-      length = kCodeLength;
-      word = WeatherWord(rest.substr(0, length));
-    }
+    std::size_t length = 0;
+    const std::string_view word = NextWord(rest, length);
     if (word.empty()) {
       result += rest;
       break;

@@ -42,7 +42,7 @@ INSTANTIATE_TEST_SUITE_P(
                     RemarkCase{"WS R34L", {"ウィンドシアー R34L"}},
                     RemarkCase{"WS ALL RWY", {"ウィンドシアー 全滑走路"}},
                     RemarkCase{"WS", {"ウィンドシアー "}}, RemarkCase{"RMK", {kRemarks}},
-                    RemarkCase{"NOSIG", {"天候変化無し"}},
+                    RemarkCase{"NOSIG", {"重要な変化なし"}},
                     RemarkCase{"NSW", {"注意すべき天候終了"}}));
 
 INSTANTIATE_TEST_SUITE_P(
@@ -93,7 +93,7 @@ TEST(MetarWorkedExampleTest, DecodesEveryGroupAndKeepsTheObservedWind) {
       DecodeGroupsJson(SplitWords("34005KT 9999 FEW030 08/M03 Q1021 NOSIG RMK 1CU030 A3015"));
   const std::vector<std::string> lines{
       "340方向 5KTの風",  "視程 10km以上",         "3000フィートFEWの雲",
-      "気温8ﾟC 露点-3ﾟC", "気圧 1021hPa",          "天候変化無し",
+      "気温8ﾟC 露点-3ﾟC", "気圧 1021hPa",          "重要な変化なし",
       "\r\n特記事項",     "3000フィート 1/8 積雲", "気圧 30.15inHg",
   };
   EXPECT_EQ(result["lines"].get<std::vector<std::string>>(), lines);
@@ -104,7 +104,7 @@ TEST(MetarWorkedExampleTest, DecodesEveryGroupAndKeepsTheObservedWind) {
 
 TEST(MetarWorkedExampleTest, RemarkWindAfterNosigIsShownButNotStored) {
   const nlohmann::json result = DecodeGroupsJson(SplitWords("34005KT NOSIG RMK WIND 27010KT"));
-  const std::vector<std::string> lines{"340方向 5KTの風", "天候変化無し", "\r\n特記事項", "WIND",
+  const std::vector<std::string> lines{"340方向 5KTの風", "重要な変化なし", "\r\n特記事項", "WIND",
                                        "270方向 10KTの風"};
   EXPECT_EQ(result["lines"].get<std::vector<std::string>>(), lines);
   EXPECT_EQ(result["wind"]["direction"], 340);

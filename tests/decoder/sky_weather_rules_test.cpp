@@ -42,12 +42,12 @@ INSTANTIATE_TEST_SUITE_P(
                     SkyWeatherCase{"R34X/1200", "R34X/1200"},
                     SkyWeatherCase{"R3A/12000", "R3A/12000"}));
 
-INSTANTIATE_TEST_SUITE_P(Sky, SkyWeatherRuleTest,
-                         testing::Values(SkyWeatherCase{"CAVOK", "快晴"},
-                                         SkyWeatherCase{"SKC", "晴天"},
-                                         SkyWeatherCase{"NSC", "雲無し"},
-                                         SkyWeatherCase{"CLR", "晴れ"},
-                                         SkyWeatherCase{"cavok", "cavok"}));
+INSTANTIATE_TEST_SUITE_P(
+    Sky, SkyWeatherRuleTest,
+    testing::Values(SkyWeatherCase{"CAVOK", "CAVOK(視程10km以上、重要な雲・天気なし)"},
+                    SkyWeatherCase{"SKC", "雲なし"}, SkyWeatherCase{"NSC", "重要な雲なし"},
+                    SkyWeatherCase{"CLR", "雲なし(12000フィート以下、自動観測)"},
+                    SkyWeatherCase{"cavok", "cavok"}));
 
 INSTANTIATE_TEST_SUITE_P(Temperature, SkyWeatherRuleTest,
                          testing::Values(SkyWeatherCase{"20/15", "気温20ﾟC 露点15ﾟC"},
@@ -88,7 +88,7 @@ INSTANTIATE_TEST_SUITE_P(Visibility, SkyWeatherRuleTest,
 INSTANTIATE_TEST_SUITE_P(PresentWeather, SkyWeatherRuleTest,
                          testing::Values(SkyWeatherCase{"-SHRA", "弱いにわか雨"},
                                          SkyWeatherCase{"+TSRA", "強い雷雨"},
-                                         SkyWeatherCase{"VCSH", "8km以内でにわか"},
+                                         SkyWeatherCase{"VCSH", "飛行場周辺でしゅう雨"},
                                          SkyWeatherCase{"RERA", "過去1時間以内に雨"},
                                          SkyWeatherCase{"BR", "靄"}, SkyWeatherCase{"+X", "強いX"},
                                          SkyWeatherCase{"-", "-"}, SkyWeatherCase{"R", "R"},

@@ -85,11 +85,11 @@ INSTANTIATE_TEST_SUITE_P(
             "RJGG-metar-1.TXT",
             false,
             "2026/07/28 14:30",
-            {"160方向 18KTの風", "視程 10km以上", "雷", "8km以内でにわか", "1500フィートFEWの雲",
-             "2000フィートFEWの積乱雲", "高さ不明 BKNの雲", "気温30ﾟC 露点26ﾟC", "気圧 1008hPa",
-             "\r\n15時0分からのちに", "310方向 15KTの風", "\r\n15時0分からときどき",
-             "310方向 20KT 最大30KTの風", "視程 1200m", "強い雷雨", "靄", "500フィートFEWの雲",
-             "800フィートBKNの雲", "2000フィートFEWの積乱雲"},
+            {"160方向 18KTの風", "視程 10km以上", "雷", "飛行場周辺でしゅう雨",
+             "1500フィートFEWの雲", "2000フィートFEWの積乱雲", "高さ不明 BKNの雲",
+             "気温30ﾟC 露点26ﾟC", "気圧 1008hPa", "\r\n15時0分からのちに", "310方向 15KTの風",
+             "\r\n15時0分からときどき", "310方向 20KT 最大30KTの風", "視程 1200m", "強い雷雨", "靄",
+             "500フィートFEWの雲", "800フィートBKNの雲", "2000フィートFEWの積乱雲"},
             {160, 18, -1, -1}},
         RealReport{"ROYN-metar-1.TXT",
                    false,
@@ -161,7 +161,7 @@ TEST(WorkedExampleTest, MetarWithRemarks) {
       testing_support::SplitWords("34005KT 9999 FEW030 08/M03 Q1021 NOSIG RMK 1CU030 A3015"));
   EXPECT_EQ(result["lines"],
             nlohmann::json({"340方向 5KTの風", "視程 10km以上", "3000フィートFEWの雲",
-                            "気温8ﾟC 露点-3ﾟC", "気圧 1021hPa", "天候変化無し", "\r\n特記事項",
+                            "気温8ﾟC 露点-3ﾟC", "気圧 1021hPa", "重要な変化なし", "\r\n特記事項",
                             "3000フィート 1/8 積雲", "気圧 30.15inHg"}));
   EXPECT_EQ(result["wind"]["direction"], 340);
   EXPECT_EQ(result["wind"]["speed"], 5);

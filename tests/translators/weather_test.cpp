@@ -19,10 +19,10 @@ TEST_P(WeatherTest, TranslatesFromTheLeft) {
 INSTANTIATE_TEST_SUITE_P(
     Groups, WeatherTest,
     testing::Values(WeatherCase{"-SHRA", "弱いにわか雨"}, WeatherCase{"+TSRA", "強い雷雨"},
-                    WeatherCase{"VCSH", "8km以内でにわか"},
+                    WeatherCase{"VCSH", "飛行場周辺でしゅう雨"},
                     WeatherCase{"RERA", "過去1時間以内に雨"}, WeatherCase{"FZFG", "着氷性霧"},
                     WeatherCase{"BLSN", "高い雪"}, WeatherCase{"MIFG", "地表付近霧"},
-                    WeatherCase{"+FC", "強い漏斗雲"}, WeatherCase{"SHRASN", "にわか雨雪"},
+                    WeatherCase{"+FC", "竜巻"}, WeatherCase{"SHRASN", "にわか雨雪"},
                     WeatherCase{"BCFG", "散在霧"}, WeatherCase{"PRFG", "部分的霧"},
                     WeatherCase{"DRSA", "低い砂"}, WeatherCase{"-DZ", "弱い霧雨"},
                     WeatherCase{"SG", "霧雪"}, WeatherCase{"GRGS", "ひょうあられ"},
@@ -32,6 +32,8 @@ INSTANTIATE_TEST_SUITE_P(
                     WeatherCase{"+SS", "強い砂嵐"}, WeatherCase{"PO", "塵旋風"},
                     // Mist and haze are two phenomena, and read as two words.
                     WeatherCase{"BRHZ", "靄煙霧"}, WeatherCase{"-HZ", "弱い煙霧"},
+                    // SH is a shower of the precipitation after it, or showers themselves.
+                    WeatherCase{"SH", "しゅう雨"}, WeatherCase{"SHUP", "にわか種類不明の降水"},
                     // A sign counts wherever it stands.
                     WeatherCase{"RA-SN", "雨弱い雪"}, WeatherCase{"-+", "弱い強い"},
                     // The first unknown piece is copied with everything after it.
