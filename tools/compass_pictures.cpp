@@ -28,6 +28,7 @@ constexpr int kLabelPixelSize = 11;
 // onto column 238 - c and the coordinate x onto 239 - x.
 constexpr double kMirrorSum = 239.0;
 constexpr int kAxisColumn = 119;
+static_assert(kMirrorSum == 2 * kAxisColumn + 1);
 
 const QColor kIconArrowColour(0, 150, 136);
 constexpr double kIconAngleDeg = 45.0;
@@ -49,10 +50,11 @@ QString RingLabel(int degreesFromTop) {
   return QString::asprintf("%02d", number);
 }
 
-QImage DrawCompassRing() {
-  QImage image(kPictureSize, kPictureSize, QImage::Format_RGB32);
+QImage DrawCompassRing(int scale) {
+  QImage image(kPictureSize * scale, kPictureSize * scale, QImage::Format_RGB32);
   image.fill(kBackground);
   QPainter painter(&image);
+  painter.scale(scale, scale);
   painter.setRenderHint(QPainter::Antialiasing);
   painter.setRenderHint(QPainter::TextAntialiasing);
 
@@ -84,15 +86,18 @@ QPolygonF ArrowOutline() {
   return QPolygonF({leftCorner, notch, QPointF(kMirrorSum - leftCorner.x(), leftCorner.y()), tip});
 }
 
-QImage DrawArrow() {
-  QImage image(kPictureSize, kPictureSize, QImage::Format_RGB32);
+QImage DrawArrow(int scale) {
+  const int side = kPictureSize * scale;
+  QImage image(side, side, QImage::Format_RGB32);
   image.fill(Qt::black);
-  const QPolygonF outline = ArrowOutline();
-  for (int row = 0; row < kPictureSize; ++row) {
-    for (int column = 0; column <= kAxisColumn; ++column) {
+  const QPolygonF outline = QTransform::fromScale(scale, scale).map(ArrowOutline());
+  // The coordinate x mirrors onto kMirrorSum * scale - x, so column c onto this less c.
+  const int mirrorSum = static_cast<int>(kMirrorSum) * scale - 1;
+  for (int row = 0; row < side; ++row) {
+    for (int column = 0; column <= mirrorSum / 2; ++column) {
       const int level = static_cast<int>(std::lround(255.0 * PixelCoverage(outline, column, row)));
       image.setPixel(column, row, qRgb(level, level, level));
-      image.setPixel(2 * kAxisColumn - column, row, qRgb(level, level, level));
+      image.setPixel(mirrorSum - column, row, qRgb(level, level, level));
     }
   }
   return image;

@@ -43,10 +43,11 @@ void PaintCentreLines(QPainter& painter, const DiagramLayout& layout) {
 }
 
 // The designators as coverage only; their colour depends on what lies beneath.
-QImage PaintTextCoverage(const DiagramLayout& layout) {
-  QImage coverage(kPictureSize, kPictureSize, QImage::Format_ARGB32_Premultiplied);
+QImage PaintTextCoverage(const DiagramLayout& layout, int scale) {
+  QImage coverage(kPictureSize * scale, kPictureSize * scale, QImage::Format_ARGB32_Premultiplied);
   coverage.fill(Qt::transparent);
   QPainter painter(&coverage);
+  painter.scale(scale, scale);
   painter.setRenderHint(QPainter::TextAntialiasing);
   painter.setPen(Qt::black);
   const QFont font = PictureFont(kDesignatorPixelSize);
@@ -70,11 +71,11 @@ int Blend(int under, int over, int alpha) {
 
 // Black text over the background, white over pavement, blended by the text's coverage.
 void ComposeText(QImage& picture, const QImage& pavedMask, const QImage& text) {
-  for (int y = 0; y < kPictureSize; ++y) {
+  for (int y = 0; y < picture.height(); ++y) {
     auto* out = reinterpret_cast<QRgb*>(picture.scanLine(y));
     const auto* paved = reinterpret_cast<const QRgb*>(pavedMask.constScanLine(y));
     const auto* ink = reinterpret_cast<const QRgb*>(text.constScanLine(y));
-    for (int x = 0; x < kPictureSize; ++x) {
+    for (int x = 0; x < picture.width(); ++x) {
       const int alpha = qAlpha(ink[x]);
       if (alpha == 0) continue;
       const int colour = qAlpha(paved[x]) >= 128 ? 255 : 0;
@@ -104,24 +105,27 @@ QSizeF MeasureDesignator(const std::string& text) {
   return TextInk(PictureFont(kDesignatorPixelSize), QString::fromStdString(text)).size();
 }
 
-QImage PaintDiagram(const DiagramLayout& layout) {
-  QImage picture(kPictureSize, kPictureSize, QImage::Format_RGB32);
+QImage PaintDiagram(const DiagramLayout& layout, int scale) {
+  const int side = kPictureSize * scale;
+  QImage picture(side, side, QImage::Format_RGB32);
   picture.fill(kBackground);
-  QImage pavedMask(kPictureSize, kPictureSize, QImage::Format_ARGB32_Premultiplied);
+  QImage pavedMask(side, side, QImage::Format_ARGB32_Premultiplied);
   pavedMask.fill(Qt::transparent);
   {
     QPainter painter(&picture);
+    painter.scale(scale, scale);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setBrush(kPavement);
     PaintPavement(painter, layout);
     PaintCentreLines(painter, layout);
 
     QPainter mask(&pavedMask);
+    mask.scale(scale, scale);
     mask.setRenderHint(QPainter::Antialiasing);
     mask.setBrush(Qt::white);
     PaintPavement(mask, layout);
   }
-  ComposeText(picture, pavedMask, PaintTextCoverage(layout));
+  ComposeText(picture, pavedMask, PaintTextCoverage(layout, scale));
   return WithTransparentBackground(picture);
 }
 

@@ -13,8 +13,9 @@ namespace aerolume {
 // The ink size of a designator as PaintDiagram draws it.
 QSizeF MeasureDesignator(const std::string& text);
 
-// 240 x 240 RGBA: every pixel left unpainted is RGB(240, 240, 240) with alpha 0 (the
-// wind display leaves that colour out); every painted pixel is opaque.
-QImage PaintDiagram(const DiagramLayout& layout);
+// 240 x 240 RGBA times scale: every pixel left unpainted is RGB(240, 240, 240) with
+// alpha 0 (the wind display leaves that colour out); every painted pixel is opaque. At
+// a scale of 2 the same layout is drawn for screens of twice the pixel density.
+QImage PaintDiagram(const DiagramLayout& layout, int scale = 1);
 
 }  // namespace aerolume

@@ -4,7 +4,9 @@
 //
 // DIR defaults: ../shared/data beside the repository, and the repository's resources/.
 // Writes diagrams/<CODE>.PNG for every catalogue station, diagrams/projection.csv,
-// diagrams/designators.csv, bitmaps/COMPASS_135.BMP, bitmaps/ARROW.BMP,
+// diagrams/designators.csv, bitmaps/COMPASS_135.BMP, bitmaps/ARROW.BMP, the same
+// pictures at twice the pixels for HiDPI screens (diagrams/<CODE>@2x.PNG,
+// bitmaps/COMPASS_135@2x.PNG, bitmaps/ARROW@2x.PNG),
 // icons/aerolume-<size>.png and the resource list aerolume_wind.qrc; with
 // --contact-sheet also the sheet of all diagrams.
 #include <QDir>
@@ -37,6 +39,8 @@ namespace {
 constexpr int kIconSizes[] = {16, 32, 48, 64, 128, 256};
 // The icon the window and the About box show: 32 x 32, numbered as in the resources.
 constexpr int kNumberedIconSize = 32;
+// The pictures are drawn a second time at this scale for screens of twice the density.
+constexpr int kHiDpiScale = 2;
 
 struct Options {
   QString dataDir = AEROLUME_SOURCE_DIR "/../shared/data";
@@ -137,8 +141,9 @@ void DrawDiagrams(const Options& options, const std::vector<std::string>& codes)
   for (const std::string& code : codes) {
     const DiagramLayout layout = LayoutDiagram(FindAirfield(airfields, code), MeasureDesignator);
     WarnOfCrowdedLabels(code, layout);
-    SavePng(PaintDiagram(layout),
-            options.outDir + "/diagrams/" + QString::fromStdString(code) + ".PNG");
+    const QString path = options.outDir + "/diagrams/" + QString::fromStdString(code);
+    SavePng(PaintDiagram(layout), path + ".PNG");
+    SavePng(PaintDiagram(layout, kHiDpiScale), path + "@2x.PNG");
     projection += ProjectionRow(code, layout);
     designators += DesignatorRows(code, layout);
   }
@@ -150,6 +155,9 @@ void DrawCompassPictures(const Options& options) {
   QDir(options.outDir).mkpath("bitmaps");
   WriteBmp24(DrawCompassRing(), options.outDir + "/bitmaps/COMPASS_135.BMP");
   WriteBmp24(DrawArrow(), options.outDir + "/bitmaps/ARROW.BMP");
+  // Opaque and grey, so PNG keeps them exact at a fraction of a bitmap's size.
+  SavePng(DrawCompassRing(kHiDpiScale), options.outDir + "/bitmaps/COMPASS_135@2x.PNG");
+  SavePng(DrawArrow(kHiDpiScale), options.outDir + "/bitmaps/ARROW@2x.PNG");
   QDir(options.outDir).mkpath("icons");
   for (int size : kIconSizes) {
     SavePng(DrawIcon(size), options.outDir + QString("/icons/aerolume-%1.png").arg(size));
@@ -166,12 +174,21 @@ QString ResourceList(const std::vector<std::string>& codes) {
       "    <file alias=\"135\">bitmaps/COMPASS_135.BMP</file>\n"
       "    <file alias=\"ARROW.BMP\">bitmaps/ARROW.BMP</file>\n"
       "  </qresource>\n";
-  qrc += "  <qresource prefix=\"/typed/PNG\">\n";
-  for (const std::string& code : codes) {
-    const QString name = QString::fromStdString(code) + ".PNG";
-    qrc += "    <file alias=\"" + name + "\">diagrams/" + name + "</file>\n";
+  qrc +=
+      "  <qresource prefix=\"/bitmap@2x\">\n"
+      "    <file alias=\"135\">bitmaps/COMPASS_135@2x.PNG</file>\n"
+      "    <file alias=\"ARROW.BMP\">bitmaps/ARROW@2x.PNG</file>\n"
+      "  </qresource>\n";
+  for (const char* prefix : {"/typed/PNG", "/typed@2x/PNG"}) {
+    qrc += QString("  <qresource prefix=\"%1\">\n").arg(prefix);
+    const QString suffix = QString(prefix).contains("@2x") ? "@2x.PNG" : ".PNG";
+    for (const std::string& code : codes) {
+      const QString name = QString::fromStdString(code) + ".PNG";
+      qrc += "    <file alias=\"" + name + "\">diagrams/" + QString::fromStdString(code) + suffix +
+             "</file>\n";
+    }
+    qrc += "  </qresource>\n";
   }
-  qrc += "  </qresource>\n";
   qrc += QString(
              "  <qresource prefix=\"/icon\">\n"
              "    <file alias=\"128\">icons/aerolume-%1.png</file>\n"

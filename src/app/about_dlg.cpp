@@ -5,6 +5,7 @@
 
 #include "app/app_font.hpp"
 #include "app/app_icon.hpp"
+#include "app/command_line.hpp"
 #include "app/dialog_template.hpp"
 #include "app/dialog_units.hpp"
 
@@ -25,6 +26,7 @@ constexpr int kAboutFontPoints = 9;
 }  // namespace
 
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
+  using aerolume::kProgramVersion;
   using aerolume::MapDialogRect;
   setWindowTitle(QStringLiteral("バージョン情報 Aerolume"));
   setFont(aerolume::JapaneseGothic(kAboutFontPoints));
@@ -37,10 +39,18 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
   icon->setGeometry(iconRect.x(), iconRect.y(), std::max(iconRect.width(), 32),
                     std::max(iconRect.height(), 32));
 
-  auto* title = new QLabel(QStringLiteral("Aerolume Version 2.0"), this);
+  // The version the build carries, as --version prints it.
+  auto* title =
+      new QLabel(QStringLiteral("Aerolume Version %1").arg(QLatin1String(kProgramVersion)), this);
   title->setTextFormat(Qt::PlainText);
   title->setObjectName(QStringLiteral("aboutTitle"));
-  title->setGeometry(MapDialogRect(aerolume::kAboutTitleRect, units));
+  // A longer version number widens the line, and the box with it, keeping the margin
+  // the notice keeps on the right.
+  const QRect titleRect = MapDialogRect(aerolume::kAboutTitleRect, units);
+  title->setGeometry(titleRect.x(), titleRect.y(),
+                     std::max(titleRect.width(), title->sizeHint().width()), titleRect.height());
+  const int rightMargin = MapDialogRect(aerolume::kAboutNoticeRect, units).x() / 4;
+  setFixedSize(std::max(width(), title->geometry().right() + 1 + rightMargin), height());
 
   // The notice wraps within the box's width; the box grows by what it needs
   // beyond its one line, and the OK button moves down with it.

@@ -13,6 +13,7 @@ bool CAerolumeApp::InitInstance() {
   source.SetServerBase(m_serverBase);
   source.SetFallbackBase(m_fallbackBase);
   CAerolumeDlg dialog(source, messages);
+  messages.SetParent(&dialog);
   dialog.exec();
   return false;
 }

@@ -15,6 +15,8 @@
 #include "app/app_font.hpp"
 #include "app/app_icon.hpp"
 #include "app/dialog_template.hpp"
+#include "app/field_frame_style.hpp"
+#include "app/phrase_lines.hpp"
 #include "app/station_combo_box.hpp"
 #include "retrieval/station_status.hpp"
 #include "stations/runway_wind.hpp"
@@ -44,8 +46,9 @@ constexpr std::chrono::minutes kRefreshInterval{10};
 // The title's age is in whole minutes.
 constexpr std::chrono::minutes kTitleInterval{1};
 
-QPlainTextEdit* MakeMultiLineField(QWidget* parent) {
+QPlainTextEdit* MakeMultiLineField(QWidget* parent, QStyle* frameStyle) {
   auto* field = new QPlainTextEdit(parent);
+  field->setStyle(frameStyle);
   field->setReadOnly(true);
   field->setLineWrapMode(QPlainTextEdit::WidgetWidth);
   field->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -86,6 +89,8 @@ CAerolumeDlg::~CAerolumeDlg() {
 }
 
 void CAerolumeDlg::CreateControls() {
+  m_fieldFrameStyle = new aerolume::FieldFrameStyle;
+  m_fieldFrameStyle->setParent(this);
   // Created in tab order, so the focus chain is the layout's.
   for (const aerolume::ControlTemplate& control : MainDialogControls()) {
     const QRect rect = MapDialogRect(control.rect, m_baseUnits);
@@ -95,19 +100,19 @@ void CAerolumeDlg::CreateControls() {
         widget = m_cmbStation = new aerolume::StationComboBox(this);
         break;
       case aerolume::kMetarRaw:
-        widget = m_edtMetarRaw = MakeMultiLineField(this);
+        widget = m_edtMetarRaw = MakeMultiLineField(this, m_fieldFrameStyle);
         break;
       case aerolume::kMetarDecoded:
-        widget = m_edtMetarDecoded = MakeMultiLineField(this);
+        widget = m_edtMetarDecoded = MakeMultiLineField(this, m_fieldFrameStyle);
         break;
       case aerolume::kMetarTime:
         widget = m_edtMetarTime = MakeSingleLineField(this);
         break;
       case aerolume::kTafRaw:
-        widget = m_edtTafRaw = MakeMultiLineField(this);
+        widget = m_edtTafRaw = MakeMultiLineField(this, m_fieldFrameStyle);
         break;
       case aerolume::kTafDecoded:
-        widget = m_edtTafDecoded = MakeMultiLineField(this);
+        widget = m_edtTafDecoded = MakeMultiLineField(this, m_fieldFrameStyle);
         break;
       case aerolume::kTafTime:
         widget = m_edtTafTime = MakeSingleLineField(this);
@@ -129,6 +134,8 @@ void CAerolumeDlg::CreateControls() {
     }
   }
   connect(m_cmbStation, &aerolume::StationComboBox::closeUp, this,
+          &CAerolumeDlg::OnCbnCloseupStation);
+  connect(m_cmbStation, &aerolume::StationComboBox::chosenByKeyboard, this,
           &CAerolumeDlg::OnCbnCloseupStation);
 }
 
@@ -166,7 +173,8 @@ void CAerolumeDlg::CreateWindWindow() {
 }
 
 // The strip between the wind display and the RAW caption, inside the dialog as it
-// has always been: a smaller font, and a second line when the first is full.
+// has always been: a smaller font, and a second line when the first is full. Its
+// height ends above the RAW caption, so a line beyond what fits is cut off there.
 void CAerolumeDlg::CreateRunwayWindLine(const QRect& windWindow) {
   const QRect placeholder =
       MapDialogRect(MainDialogControl(aerolume::kWindPlaceholder).rect, m_baseUnits);
@@ -179,7 +187,8 @@ void CAerolumeDlg::CreateRunwayWindLine(const QRect& windWindow) {
   m_lblRunwayWind->setObjectName(QStringLiteral("runwayWind"));
   m_lblRunwayWind->setFont(aerolume::JapaneseGothic(kRunwayWindFontPoints));
   m_lblRunwayWind->setTextFormat(Qt::PlainText);
-  m_lblRunwayWind->setWordWrap(true);
+  // Broken between phrases by the dialog itself (ShowWind), never inside a word.
+  m_lblRunwayWind->setWordWrap(false);
   m_lblRunwayWind->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   m_lblRunwayWind->setTextInteractionFlags(Qt::TextSelectableByMouse);
   m_lblRunwayWind->setGeometry(placeholder.left(), windWindow.bottom() + 2, placeholder.width(),
@@ -211,12 +220,17 @@ void CAerolumeDlg::SetField(ReportField field, const std::string& text) {
   const QString fieldText = ToFieldText(text);
   if (auto* line = qobject_cast<QLineEdit*>(widget)) {
     if (line->text() == fieldText) return;
+    line->setToolTip({});  // the cause of the text it had
     line->setText(fieldText);
     line->setCursorPosition(0);
   } else if (auto* multiLine = qobject_cast<QPlainTextEdit*>(widget)) {
     if (multiLine->toPlainText() == fieldText) return;
     multiLine->setPlainText(fieldText);
   }
+}
+
+void CAerolumeDlg::SetFieldCause(ReportField field, const std::string& cause) {
+  FieldWidget(field)->setToolTip(QString::fromStdString(cause));
 }
 
 void CAerolumeDlg::ShowMessage(const std::string& text, aerolume::MessageIcon icon) {
@@ -234,11 +248,13 @@ void CAerolumeDlg::ShowWind(const std::string& stationCode, const aerolume::Wind
   m_wndWind->SetRunwayWinds(runways);
   m_wndWind->RestartAnimation();
   const QString line = QString::fromStdString(aerolume::RunwayWindLine(runways, wind));
-  m_lblRunwayWind->setText(line);
+  m_lblRunwayWind->setText(aerolume::BreakBetweenPhrases(line, m_lblRunwayWind->fontMetrics(),
+                                                         m_lblRunwayWind->contentsRect().width()));
   m_lblRunwayWind->setToolTip(m_wndWind->toolTip());
 }
 
-// The busy cursor says a download runs; the window still answers meanwhile.
+// The busy cursor and the title say a download runs; the window still answers
+// meanwhile.
 void CAerolumeDlg::ShowBusy(bool busy) {
   if (busy == m_busy) return;
   m_busy = busy;
@@ -247,6 +263,7 @@ void CAerolumeDlg::ShowBusy(bool busy) {
   } else {
     QGuiApplication::restoreOverrideCursor();
   }
+  UpdateTitle();
 }
 
 void CAerolumeDlg::ShowStationStatus(const aerolume::StationStatus& status) {
@@ -264,7 +281,7 @@ void CAerolumeDlg::ShowStationStatus(const aerolume::StationStatus& status) {
 void CAerolumeDlg::UpdateTitle() {
   const auto now =
       std::chrono::time_point_cast<std::chrono::seconds>(std::chrono::system_clock::now());
-  setWindowTitle(QString::fromStdString(aerolume::WindowTitle(m_status, now)));
+  setWindowTitle(QString::fromStdString(aerolume::WindowTitle(m_status, now, m_busy)));
 }
 
 void CAerolumeDlg::OnRefreshTimer() {
@@ -278,8 +295,13 @@ void CAerolumeDlg::OnCbnCloseupStation() {
   m_session.Select(code);
 }
 
+// After a failed download no station is shown, and F5 tries the list's one again.
 void CAerolumeDlg::OnRefresh() {
-  m_session.Refresh();
+  if (m_session.State().m_stationCode.empty()) {
+    OnCbnCloseupStation();
+  } else {
+    m_session.Refresh();
+  }
 }
 
 void CAerolumeDlg::OnAbout() {
@@ -295,15 +317,6 @@ void CAerolumeDlg::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_F5:
       OnRefresh();
       return;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-      // Enter ends the program as Escape does; the station list keeps Enter for
-      // itself while its drop-down is open.
-      if (event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier) {
-        accept();
-        return;
-      }
-      break;
     default:
       break;
   }

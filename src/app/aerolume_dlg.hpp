@@ -15,6 +15,7 @@ class QLabel;
 class QLineEdit;
 class QTimer;
 class QPlainTextEdit;
+class QStyle;
 class CWindWnd;
 
 namespace aerolume {
@@ -32,6 +33,8 @@ class CAerolumeDlg : public QDialog, public aerolume::ReportView {
 
   // The view of the report session.
   void SetField(aerolume::ReportField field, const std::string& text) override;
+  // The cause goes into the field's tooltip.
+  void SetFieldCause(aerolume::ReportField field, const std::string& cause) override;
   void ShowMessage(const std::string& text, aerolume::MessageIcon icon) override;
   void ShowWind(const std::string& stationCode, const aerolume::WindValues& wind) override;
   void ShowBusy(bool busy) override;
@@ -75,6 +78,8 @@ class CAerolumeDlg : public QDialog, public aerolume::ReportView {
   QPlainTextEdit* m_edtTafRaw = nullptr;
   QPlainTextEdit* m_edtTafDecoded = nullptr;
   QLineEdit* m_edtTafTime = nullptr;
+  // The multi-line fields' frames, which show the focus as the line edits' do.
+  QStyle* m_fieldFrameStyle = nullptr;
   QTimer* m_refreshTimer = nullptr;
   QTimer* m_titleTimer = nullptr;
   aerolume::StationStatus m_status;

@@ -82,13 +82,6 @@ bool ProxyApplies(std::string_view url) {
   return !noProxy || !Excluded(HostOf(url), *noProxy);
 }
 
-std::string StatusCause(std::string_view status) {
-  if (status == "403") return "アクセスが拒否されました";
-  if (status == "429") return "要求が多すぎます";
-  if (status.starts_with('5')) return "サーバーがエラーを返しました";
-  return "サーバーが報告を返しません";
-}
-
 std::string BodyTooLargeCause(std::size_t maxBodyBytes) {
   return "応答が大きすぎます(" + std::to_string(maxBodyBytes / 1024) + "KiB超)";
 }

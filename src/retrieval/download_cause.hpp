@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "retrieval/status_cause.hpp"
+
 namespace aerolume {
 
 inline constexpr std::string_view kBodyTooShortCause = "応答が短すぎます";
@@ -19,9 +21,6 @@ inline constexpr std::string_view kUnreadableReplyCause = "サーバーの応答
 // The cause of a failed transfer whose last address was `url` (after redirects); a
 // failed connection is put on the proxy when the environment sends `url` through one.
 std::string TransferCause(CURLcode result, std::string_view url);
-
-// The cause of an answer whose status ("503") means no report came with it.
-std::string StatusCause(std::string_view status);
 
 // "応答が大きすぎます(64KiB超)" for a cap of 64 KiB.
 std::string BodyTooLargeCause(std::size_t maxBodyBytes);

@@ -2,6 +2,7 @@
 
 #include "decoder/decode_report.hpp"
 #include "retrieval/station_file.hpp"
+#include "retrieval/status_cause.hpp"
 
 namespace aerolume {
 
@@ -28,6 +29,7 @@ void Present(ReportState& state, ReportView& view, ReportKind kind, const std::s
     return;
   }
   view.SetField(fields.time, shown.time);
+  view.SetFieldCause(fields.time, shown.cause);
   if (IsStatusText(text)) return;
   view.SetField(fields.raw, shown.raw);
   view.SetField(fields.decoded, shown.decoded);
@@ -42,6 +44,7 @@ std::vector<std::string> ShownReport::Lines() const {
 void SetReportFields(ReportView& view, ReportKind kind, const ShownReport& shown) {
   const ReportFields fields = FieldsOf(kind);
   view.SetField(fields.time, shown.time);
+  view.SetFieldCause(fields.time, shown.cause);
   view.SetField(fields.raw, shown.raw);
   view.SetField(fields.decoded, shown.decoded);
 }
@@ -58,6 +61,7 @@ ShownReport ComposeReport(ReportState& state, ReportKind kind, const std::string
   ShownReport shown;
   if (IsStatusText(text)) {
     shown.time = text == "404" ? "NOT FOUND" : text;
+    shown.cause = StatusCauseText(text);
     return shown;
   }
   state.m_timeLine = TimeLineOf(text);

@@ -16,6 +16,8 @@ enum class ReportKind { Metar, Taf };
 // What one report's three fields show, plus what the decoder produced line by line.
 struct ShownReport {
   std::string time;
+  // Why the time field holds a status instead of a time, in Japanese; else empty.
+  std::string cause;
   std::string raw;
   std::string decoded;
   std::vector<std::size_t> lineEnds;  // where each decoded line ends, before its CR LF
@@ -26,7 +28,7 @@ struct ShownReport {
   std::optional<std::string> error;
 };
 
-// Status texts ("404") fill the time field only. A file sets m_timeLine, then the
+// Status texts ("404") fill the time field, and its cause, only. A file sets m_timeLine, then the
 // time, raw text and decoded text; a METAR first clears m_pastObservation and
 // leaves its observed wind in the state.
 ShownReport ComposeReport(ReportState& state, ReportKind kind, const std::string& text);

@@ -51,8 +51,9 @@ void ReportSession::Select(const std::string& stationCode) {
 
 void ReportSession::Refresh() {
   if (m_state.m_stationCode.empty() || (m_downloading && !m_downloadingInBackground)) return;
-  // Starting the cycle's download stops the background one, whose result is dropped.
-  StartCycle();
+  // Starting the user's download stops the background one, whose result is dropped;
+  // the report shown stays until the new one arrives.
+  StartDownload(FetchKind::Refresh);
 }
 
 void ReportSession::RefreshInBackground() {
@@ -61,17 +62,22 @@ void ReportSession::RefreshInBackground() {
     m_refreshWaiting = true;
     return;
   }
-  StartDownload(true);
+  StartDownload(FetchKind::Background);
 }
 
 void ReportSession::StartCycle() {
-  for (ReportField field : kFieldsInClearingOrder) m_view.SetField(field, "");
-  m_state.ClearWind();
-  StartDownload(false);
+  ClearShownReport();
+  StartDownload(FetchKind::NewCycle);
 }
 
-void ReportSession::StartDownload(bool background) {
+void ReportSession::ClearShownReport() {
+  for (ReportField field : kFieldsInClearingOrder) m_view.SetField(field, "");
+  m_state.ClearWind();
+}
+
+void ReportSession::StartDownload(FetchKind kind) {
   const unsigned cycle = ++m_cycle;
+  const bool background = kind == FetchKind::Background;
   m_downloading = true;
   m_downloadingInBackground = background;
   if (!background) {
@@ -81,7 +87,7 @@ void ReportSession::StartDownload(bool background) {
   }
   m_runner.Start([&source = m_source, code = m_state.m_stationCode](
                      std::stop_token stop) { return source.DownloadReports(code, stop); },
-                 [this, cycle, background](DownloadResult result) {
+                 [this, cycle, kind, background](DownloadResult result) {
                    if (cycle != m_cycle) return;
                    m_downloading = false;
                    if (background) {
@@ -89,6 +95,7 @@ void ReportSession::StartDownload(bool background) {
                      return;
                    }
                    m_view.ShowBusy(false);
+                   if (kind == FetchKind::Refresh) ClearShownReport();
                    FinishCycle(std::move(result));
                  });
 }
@@ -126,16 +133,21 @@ void ReportSession::ShowCycleResult(const DownloadResult& result) {
   m_view.ShowWind(m_state.m_stationCode, m_state.Wind());
   m_shown = {result.metarText, result.tafText, result.metarOrigin, result.tafOrigin};
   NoteShownReports(m_shown);
-  m_status.refreshFailedAt.reset();
+  // A server error shown only as its status ("503") is explained in the title.
+  if (IsServerErrorText(result.metarText) || IsServerErrorText(result.tafText)) {
+    NoteFailedDownload(result);
+  } else {
+    ClearFailedDownload();
+  }
   ShowStatus();
 }
 
 void ReportSession::FinishBackgroundRefresh(DownloadResult result) {
   if (ApplyRefreshedReports(result)) {
     NoteShownReports(m_shown);
-    m_status.refreshFailedAt.reset();
+    ClearFailedDownload();
   } else {
-    m_status.refreshFailedAt = std::chrono::time_point_cast<std::chrono::seconds>(m_clock());
+    NoteFailedDownload(result);
   }
   ShowStatus();
 }
@@ -172,6 +184,16 @@ void ReportSession::NoteShownReports(const ShownTexts& shown) {
       IsStatusText(shown.metar) ? std::nullopt : ReadIssueTime(TimeLineOf(shown.metar));
   m_status.fromFallback =
       shown.metarOrigin == ReportOrigin::Fallback || shown.tafOrigin == ReportOrigin::Fallback;
+}
+
+void ReportSession::NoteFailedDownload(const DownloadResult& result) {
+  m_status.refreshFailedAt = std::chrono::time_point_cast<std::chrono::seconds>(m_clock());
+  m_status.failureCause = DownloadFailureCause(result).value_or("");
+}
+
+void ReportSession::ClearFailedDownload() {
+  m_status.refreshFailedAt.reset();
+  m_status.failureCause.clear();
 }
 
 void ReportSession::ShowStatus() {

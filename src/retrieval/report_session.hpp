@@ -31,8 +31,9 @@ class ReportSession {
   // After a failed download the code is forgotten, so that choosing the same station
   // again fetches again.
   void Select(const std::string& stationCode);
-  // Runs the cycle again for the station shown; nothing when none is shown or while
-  // the user's own download runs. A background refresh running is stopped for it.
+  // Runs the cycle again for the station shown, its reports staying in the fields
+  // until the new ones arrive; nothing when none is shown or while the user's own
+  // download runs. A background refresh running is stopped for it.
   void Refresh();
   // Fetches the station shown again without emptying anything first: a success
   // changes the fields and the wind in place, a failure keeps them and shows no
@@ -53,14 +54,20 @@ class ReportSession {
     ReportOrigin metarOrigin = ReportOrigin::Primary;
     ReportOrigin tafOrigin = ReportOrigin::Primary;
   };
+  // A new station's cycle empties the fields first, a refresh when its answer comes,
+  // and a background refresh changes them in place.
+  enum class FetchKind { NewCycle, Refresh, Background };
 
   void StartCycle();
-  void StartDownload(bool background);
+  void ClearShownReport();
+  void StartDownload(FetchKind kind);
   void FinishCycle(DownloadResult result);
   void ShowCycleResult(const DownloadResult& result);
   void FinishBackgroundRefresh(DownloadResult result);
   bool ApplyRefreshedReports(const DownloadResult& result);
   void NoteShownReports(const ShownTexts& shown);
+  void NoteFailedDownload(const DownloadResult& result);
+  void ClearFailedDownload();
   void ShowStatus();
 
   ReportView& m_view;

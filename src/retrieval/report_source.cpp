@@ -1,16 +1,37 @@
 #include "retrieval/report_source.hpp"
 
+#include "retrieval/station_file.hpp"
+#include "retrieval/status_cause.hpp"
+
 namespace aerolume {
 
 namespace {
 
+std::string CauseText(const std::string& cause, const std::string& curlText) {
+  return curlText.empty() ? cause : cause + " (" + curlText + ')';
+}
+
 void AppendRequest(std::string& text, const char* label, const std::string& url,
                    const std::string& cause, const std::string& curlText) {
-  text.append(label).append(url).append("\n").append(cause);
-  if (!curlText.empty()) text += " (" + curlText + ')';
+  text.append(label).append(url).append("\n").append(CauseText(cause, curlText));
 }
 
 }  // namespace
+
+bool IsServerErrorText(const std::string& text) {
+  return IsStatusText(text) && text != "404";
+}
+
+std::optional<std::string> DownloadFailureCause(const DownloadResult& result) {
+  if (!result.failures.empty()) {
+    const DownloadFailure& first = result.failures.front();
+    return CauseText(first.cause, first.curlText);
+  }
+  for (const std::string* text : {&result.metarText, &result.tafText}) {
+    if (IsServerErrorText(*text)) return StatusCauseText(*text);
+  }
+  return std::nullopt;
+}
 
 std::string FailureMessageText(const DownloadFailure& failure) {
   std::string text = failure.message;

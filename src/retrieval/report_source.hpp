@@ -52,6 +52,14 @@ struct DownloadResult {
   bool Succeeded() const { return failures.empty() && !stopped; }
 };
 
+// A status text that says the server failed; "404" says only that the station has no
+// such report.
+bool IsServerErrorText(const std::string& text);
+
+// Why a download brought less than both reports, as the message boxes say it: the
+// first failure's cause, or a server error's status; none when nothing failed.
+std::optional<std::string> DownloadFailureCause(const DownloadResult& result);
+
 // Fetches the METAR and TAF station files of one station, normalised into one line
 // each. Called away from the user-interface thread: an implementation keeps no state
 // that a call changes, and gives up soon after `stop` is requested.

@@ -25,6 +25,8 @@ struct StationStatus {
   std::optional<std::chrono::sys_seconds> refreshFailedAt;
   // A report shown came from the second source, the weather server having failed.
   bool fromFallback = false;
+  // Why the download at refreshFailedAt failed, as the message boxes say it.
+  std::string failureCause{};
 
   bool operator==(const StationStatus&) const = default;
 };
@@ -33,6 +35,9 @@ class ReportView {
  public:
   virtual ~ReportView() = default;
   virtual void SetField(ReportField field, const std::string& text) = 0;
+  // Why a field shows what it does, when that needs saying ("サーバーがエラーを返しました
+  // (HTTP 503)" beside "503"); empty when it does not. Set after the field's text.
+  virtual void SetFieldCause(ReportField /*field*/, const std::string& /*cause*/) {}
   // Shown at once; a desktop view waits for the user's OK.
   virtual void ShowMessage(const std::string& text, MessageIcon icon) = 0;
   // Hands the station and its observed wind to the wind display and restarts it.

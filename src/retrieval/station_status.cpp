@@ -42,7 +42,7 @@ std::string ReportAgeText(std::chrono::seconds age) {
   return std::to_string(minutes / (24 * 60)) + "日前";
 }
 
-std::string WindowTitle(const StationStatus& status, std::chrono::sys_seconds now) {
+std::string WindowTitle(const StationStatus& status, std::chrono::sys_seconds now, bool fetching) {
   if (status.stationCode.empty()) return std::string(kProgramName);
   std::string title = StationEntry(status.stationCode);
   if (status.metarIssued) {
@@ -52,8 +52,11 @@ std::string WindowTitle(const StationStatus& status, std::chrono::sys_seconds no
   }
   if (status.fromFallback) title += " (予備の配信元)";
   if (status.refreshFailedAt) {
-    title.append(" (更新失敗 ").append(JapanClockText(*status.refreshFailedAt)).append(")");
+    title.append(" (更新失敗 ").append(JapanClockText(*status.refreshFailedAt));
+    if (!status.failureCause.empty()) title.append(" ").append(status.failureCause);
+    title += ')';
   }
+  if (fetching) title.append(kSeparator).append("取得中…");
   return title.append(kSeparator).append(kProgramName);
 }
 

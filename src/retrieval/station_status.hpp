@@ -18,8 +18,12 @@ std::string ReportAgeText(std::chrono::seconds age);
 
 // "Aerolume" with no station; else the station list's entry, the METAR's age
 // ("(古い報告)" after it when stale), "(予備の配信元)" when a report came from the second
-// source, and "(更新失敗 HH:MM)" in Japan time after a failed refresh:
+// source, and "(更新失敗 HH:MM)" in Japan time with the cause after it
+// ("(更新失敗 21:20 サーバーがエラーを返しました (HTTP 503))") after a failed refresh:
 // "RJTT 東京国際空港（羽田） — METAR 12分前 — Aerolume".
-std::string WindowTitle(const StationStatus& status, std::chrono::sys_seconds now);
+// While a download the user asked for runs, "取得中…" stands before the program's name:
+// "RJTT 東京国際空港（羽田） — 取得中… — Aerolume".
+std::string WindowTitle(const StationStatus& status, std::chrono::sys_seconds now,
+                        bool fetching = false);
 
 }  // namespace aerolume

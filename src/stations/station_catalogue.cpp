@@ -6,7 +6,7 @@ namespace {
 
 // In ascending order of code, which is also the order the station list shows.
 constexpr std::string_view kEntries[] = {
-    "RJAA 新東京国際空港（成田）",
+    "RJAA 成田国際空港",
     "RJAF 松本空港",
     "RJAH 茨城空港、百里基地",
     "RJAI 市ヶ谷",

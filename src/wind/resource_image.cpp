@@ -23,6 +23,8 @@ namespace {
 constexpr std::string_view kBitmapType = "BITMAP";
 const QString kBitmapDir = QStringLiteral(":/bitmap");
 const QString kTypedDir = QStringLiteral(":/typed");
+const QString kDoubleDensitySuffix = QStringLiteral("@2x");
+constexpr qreal kDoubleDensity = 2.0;
 
 constexpr const char* kResourceNotFound = "リソースが見つかりません。";
 constexpr const char* kResourceEmpty = "リソースのサイズが0です。";
@@ -42,17 +44,28 @@ std::optional<QString> FindEntry(const QString& dir, const QString& name, QDir::
   return std::nullopt;
 }
 
-std::optional<QString> FindBitmap(std::string_view name) {
-  return FindEntry(kBitmapDir, FromUtf8(name), QDir::Files);
+std::optional<QString> FindBitmap(std::string_view name, const QString& suffix = {}) {
+  return FindEntry(kBitmapDir + suffix, FromUtf8(name), QDir::Files);
 }
 
-std::optional<QString> FindTypedResource(std::string_view name, std::string_view type) {
-  const std::optional<QString> typeDir = FindEntry(kTypedDir, FromUtf8(type), QDir::Dirs);
+std::optional<QString> FindTypedResource(std::string_view name, std::string_view type,
+                                         const QString& suffix = {}) {
+  const std::optional<QString> typeDir = FindEntry(kTypedDir + suffix, FromUtf8(type), QDir::Dirs);
   if (!typeDir) return std::nullopt;
   return FindEntry(*typeDir, FromUtf8(name), QDir::Files);
 }
 
 }  // namespace
+
+QImage LoadDoubleDensityImage(std::string_view name, std::string_view type) {
+  InitWindResources();
+  const std::optional<QString> path = type == kBitmapType
+                                          ? FindBitmap(name, kDoubleDensitySuffix)
+                                          : FindTypedResource(name, type, kDoubleDensitySuffix);
+  QImage image = path ? QImage(*path) : QImage();
+  image.setDevicePixelRatio(kDoubleDensity);
+  return image;
+}
 
 void InitWindResources() {
   static const bool registered = (RegisterCompiledWindResources(), true);

@@ -4,6 +4,8 @@
 //   :/bitmap/<NAME>        bitmaps, by name or number: ":/bitmap/135" (the compass ring),
 //                          ":/bitmap/ARROW.BMP"
 //   :/typed/<TYPE>/<NAME>  resources of a named type: ":/typed/PNG/RJTT.PNG"
+//   :/bitmap@2x/<NAME>, :/typed@2x/<TYPE>/<NAME>  the same pictures drawn at twice the
+//                          pixels, for screens of twice the density
 //   :/icon/128             the 32 x 32 program icon; :/icons/aerolume-<size>.png all sizes
 //   :/diagrams/designators.csv  where each diagram's designators are (designator_boxes.hpp)
 // Names and types compare without regard to case, so "rjtt.png" finds "RJTT.PNG".
@@ -15,6 +17,11 @@
 namespace aerolume {
 
 class MessageSink;
+
+// The picture of that name and type ("BITMAP" for a bitmap) drawn at twice the pixels,
+// its device pixel ratio 2; empty when there is none, and then the caller falls back
+// to the picture of ordinary density, reporting through it what is missing.
+QImage LoadDoubleDensityImage(std::string_view name, std::string_view type);
 
 // Registers the pictures compiled into the wind library. Loading through CMyCImage
 // does it on its own; call it before reading the resources by path.

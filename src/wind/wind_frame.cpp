@@ -13,10 +13,17 @@ constexpr double kHuePerKnot = 4.5;  // red at 40 knots
 constexpr int kDarkestShown = 128;   // arrow pixels darker than this in every channel vanish
 constexpr double kArrowOpacity = 0.5;
 constexpr int kDiagramRunwayGrey = 128;  // designator ink is darker than the runways
+constexpr int kBadgeMargin = 1;          // pixels of badge around the designator's ink box
 
 bool IsDark(QRgb pixel) {
   return qRed(pixel) < kDarkestShown && qGreen(pixel) < kDarkestShown &&
          qBlue(pixel) < kDarkestShown;
+}
+
+// Keyed-out background is transparent black, which must not count as ink.
+bool IsDesignatorInk(QRgb diagramPixel) {
+  return qAlpha(diagramPixel) == 255 && qRed(diagramPixel) < kDiagramRunwayGrey &&
+         qGreen(diagramPixel) < kDiagramRunwayGrey && qBlue(diagramPixel) < kDiagramRunwayGrey;
 }
 
 int Scale(int channel, int factor) {
@@ -69,34 +76,38 @@ QImage TintArrow(const QImage& arrow, const QColor& colour) {
   return tinted;
 }
 
-QImage ComposeWindBackground(const QImage& ring, const QImage& keyedDiagram) {
-  QImage background(kWindFrameSide, kWindFrameSide, QImage::Format_RGB32);
+QImage ComposeWindBackground(const QImage& ring, const QImage& keyedDiagram, int scale) {
+  QImage background(kWindFrameSide * scale, kWindFrameSide * scale, QImage::Format_RGB32);
+  background.setDevicePixelRatio(scale);
   background.fill(Qt::white);
   QPainter painter(&background);
-  if (!ring.isNull()) painter.drawImage(0, 0, ring);
-  // A diagram of another size is stretched to the frame, pixel by pixel.
-  if (!keyedDiagram.isNull()) painter.drawImage(background.rect(), keyedDiagram);
+  // The painter works in the 240-pixel picture's units: a picture of the background's
+  // density is copied pixel for pixel, one of ordinary density stretched to it.
+  if (!ring.isNull()) painter.drawImage(QPointF(0, 0), ring);
+  // A diagram of another size is stretched to the frame.
+  if (!keyedDiagram.isNull()) {
+    painter.drawImage(QRectF(0, 0, kWindFrameSide, kWindFrameSide), keyedDiagram);
+  }
   return background;
 }
 
-void MarkDesignator(QImage& background, const QImage& keyedDiagram, const QRect& box,
-                    const QColor& colour) {
-  if (background.isNull() || keyedDiagram.size() != background.size()) return;
-  const QRect inside = box.intersected(background.rect());
+QRect MarkDesignator(QImage& background, const QImage& keyedDiagram, const QRect& box,
+                     const QColor& colour) {
+  if (background.isNull() || keyedDiagram.size() != background.size()) return {};
+  const int scale = qRound(background.devicePixelRatio());
+  const QRect inkBox(box.topLeft() * scale, box.size() * scale);
+  const int margin = kBadgeMargin * scale;
+  const QRect badge = inkBox.adjusted(-margin, -margin, margin, margin) & background.rect();
   const QImage diagram = keyedDiagram.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-  const QRgb paint = colour.rgb();
-  for (int y = inside.top(); y <= inside.bottom(); ++y) {
+  const QRgb fill = colour.rgb();
+  for (int y = badge.top(); y <= badge.bottom(); ++y) {
     const auto* ink = reinterpret_cast<const QRgb*>(diagram.constScanLine(y));
-    for (int x = inside.left(); x <= inside.right(); ++x) {
-      const QRgb pixel = ink[x];
-      // Keyed-out background is transparent black, which must not count as ink.
-      if (qAlpha(pixel) != 255) continue;
-      if (qRed(pixel) < kDiagramRunwayGrey && qGreen(pixel) < kDiagramRunwayGrey &&
-          qBlue(pixel) < kDiagramRunwayGrey) {
-        background.setPixel(x, y, paint);
-      }
+    for (int x = badge.left(); x <= badge.right(); ++x) {
+      const bool inBox = inkBox.contains(x, y);
+      background.setPixel(x, y, inBox && IsDesignatorInk(ink[x]) ? kDesignatorInk : fill);
     }
   }
+  return badge;
 }
 
 void DrawWindArrow(QPainter& painter, const QImage& tintedArrow, int angle) {

@@ -1,8 +1,9 @@
 // One frame of the wind display, composed from the three pictures without any
 // widget: the compass ring, the station's runway diagram over it and the wind
 // arrow, tinted by the speed and turned to the direction. The pictures are drawn
-// for a 240-pixel square; the window scales the finished frame to its own size so
-// that the arrow always turns about the ring's centre.
+// for a 240-pixel square, and again at twice the pixels for HiDPI screens; the window
+// scales the finished frame to its own size so that the arrow always turns about the
+// ring's centre.
 #pragma once
 
 #include <QColor>
@@ -35,18 +36,28 @@ QImage KeyOutDiagram(const QImage& diagram);
 // ring and runways show through.
 QImage TintArrow(const QImage& arrow, const QColor& colour);
 
-// The ring at its own size with the keyed diagram over it; either may be null.
-QImage ComposeWindBackground(const QImage& ring, const QImage& keyedDiagram);
+// The ring with the keyed diagram over it, either of which may be null, on a frame of
+// 240 pixels times scale whose device pixel ratio is scale: at 2 for a screen of twice
+// the density, where pictures drawn at 2 (device pixel ratio 2) keep every pixel.
+QImage ComposeWindBackground(const QImage& ring, const QImage& keyedDiagram, int scale = 1);
 
-// Paints one designator of the keyed diagram in colour on the background: inside box,
-// every pixel where the diagram has ink darker than its runway grey in red, green and
-// blue becomes the colour. Only the black of a label is that dark; the pavement, the
-// centre lines, the background and a label's white over pavement are all lighter, and
-// so are the label's faint anti-aliased rim pixels, which keep their grey. Nothing
-// happens unless the diagram is drawn at the background's size, the size its boxes
-// are measured in.
-void MarkDesignator(QImage& background, const QImage& keyedDiagram, const QRect& box,
-                    const QColor& colour);
+// The favoured designator's letters: black, which stands at least 5.2:1 against every
+// speed colour (red, the darkest, included), where the colour itself drawn on the light
+// ring would all but vanish for yellow.
+inline constexpr QRgb kDesignatorInk = 0xFF000000;
+
+// Marks one designator of the keyed diagram on the background as a badge: the box,
+// grown by a pixel on every side, is filled with the colour, and every pixel inside
+// the box where the diagram has ink darker than its runway grey in red, green and blue
+// is drawn in kDesignatorInk. Only the black of a label is that dark; the pavement,
+// the centre lines, the background, a label's white over pavement and its faint
+// anti-aliased rim are all lighter and take the badge's colour. The box is in
+// the 240-pixel picture's units and the badge's margin is one of its pixels: both are
+// scaled by the background's device pixel ratio. Returns the badge's rectangle in the
+// background's pixels. Nothing happens (an empty rectangle) unless the diagram has the
+// background's size in pixels.
+QRect MarkDesignator(QImage& background, const QImage& keyedDiagram, const QRect& box,
+                     const QColor& colour);
 
 // Draws a tinted arrow onto a frame-sized surface (after any transform the painter
 // already has), turned clockwise by angle degrees about the ring's centre: at 0 the

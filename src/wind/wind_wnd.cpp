@@ -21,6 +21,10 @@ constexpr std::string_view kRingBitmap = "135";
 constexpr std::string_view kArrowBitmap = "arrow.bmp";
 constexpr std::string_view kBitmapType = "BITMAP";
 constexpr std::string_view kDiagramType = "PNG";
+// Screens of at least 1.5 device pixels per pixel take the pictures drawn at twice the
+// pixels, which the frame then scales down at most, never up.
+constexpr int kDoubleDensity = 2;
+constexpr qreal kDoubleDensityFrom = 1.5;
 // After the favoured end's line in the tooltip.
 constexpr const char* kFavouredMark = " ←";
 
@@ -30,13 +34,26 @@ QImage LoadPicture(std::string_view name, std::string_view type, aerolume::Messa
   return image.Image();
 }
 
+// The picture drawn for the scale, or the ordinary one when there is none at that scale
+// (whose loading reports what is missing).
+QImage LoadPicture(std::string_view name, std::string_view type, int scale,
+                   aerolume::MessageSink& messages) {
+  if (scale == kDoubleDensity) {
+    QImage picture = aerolume::LoadDoubleDensityImage(name, type);
+    if (!picture.isNull()) return picture;
+  }
+  return LoadPicture(name, type, messages);
+}
+
 }  // namespace
 
 CWindWnd::CWindWnd(aerolume::MessageSink& messages, QWidget* parent)
     : QWidget(parent),
       m_messages(messages),
       m_ring(LoadPicture(kRingBitmap, kBitmapType, messages)),
-      m_arrow(LoadPicture(kArrowBitmap, kBitmapType, messages)) {
+      m_arrow(LoadPicture(kArrowBitmap, kBitmapType, messages)),
+      m_ring2x(LoadPicture(kRingBitmap, kBitmapType, kDoubleDensity, messages)),
+      m_arrow2x(LoadPicture(kArrowBitmap, kBitmapType, kDoubleDensity, messages)) {
   // Whatever the square does not cover stays white.
   QPalette background = palette();
   background.setColor(QPalette::Window, Qt::white);
@@ -101,12 +118,16 @@ void CWindWnd::OnPaint() {
   QPainter painter(this);
   if (m_picture) {
     // Moved to a screen of another pixel density since the frame was drawn.
-    if (m_picture->devicePixelRatio() != devicePixelRatioF()) ComposePicture();
+    if (m_picture->devicePixelRatio() != devicePixelRatioF()) {
+      if (m_background.devicePixelRatio() != PictureScale()) LoadDiagram();
+      ComposePicture();
+    }
     painter.drawImage(QPoint(0, 0), *m_picture);
     return;
   }
   painter.setRenderHint(QPainter::SmoothPixmapTransform);
-  painter.drawImage(QRect(0, 0, m_size, m_size), m_ring);
+  painter.drawImage(QRect(0, 0, m_size, m_size),
+                    PictureScale() == kDoubleDensity ? m_ring2x : m_ring);
 }
 
 void CWindWnd::OnTimer(int timerId) {
@@ -133,6 +154,13 @@ void CWindWnd::ComposePicture() {
   if (m_animation.ShowsArrow()) {
     QPainter painter(&frame);
     DrawArrow(painter);
+    // The half-transparent arrow would dim the designator where it crosses it. The
+    // painter works in the 240-pixel picture's units, the badge is in pixels.
+    if (!m_badge.isEmpty()) {
+      const qreal scale = m_background.devicePixelRatio();
+      painter.drawImage(QRectF(QPointF(m_badge.topLeft()) / scale, QSizeF(m_badge.size()) / scale),
+                        m_background, m_badge);
+    }
   }
   const qreal ratio = devicePixelRatioF();
   QImage picture = aerolume::ScaleWindFrame(frame, qRound(m_size * ratio));
@@ -141,18 +169,27 @@ void CWindWnd::ComposePicture() {
 }
 
 void CWindWnd::LoadDiagram() {
+  const int scale = PictureScale();
   QImage diagram;
-  if (!m_station.empty()) diagram = LoadPicture(GetDiagramName(), kDiagramType, m_messages);
+  if (!m_station.empty()) {
+    diagram = LoadPicture(GetDiagramName(), kDiagramType, scale, m_messages);
+  }
   const QImage keyed = aerolume::KeyOutDiagram(diagram);
-  m_background = aerolume::ComposeWindBackground(m_ring, keyed);
+  m_background =
+      aerolume::ComposeWindBackground(scale == kDoubleDensity ? m_ring2x : m_ring, keyed, scale);
   MarkFavouredEnd(keyed);
+}
+
+int CWindWnd::PictureScale() const {
+  return devicePixelRatioF() >= kDoubleDensityFrom ? kDoubleDensity : 1;
 }
 
 // Once per restart, into the background, so the ticks only lay the arrow over it.
 void CWindWnd::MarkFavouredEnd(const QImage& keyedDiagram) {
+  m_badge = QRect();
   if (m_favouredEnd.empty()) return;
   const std::optional<QRect> box = aerolume::FindDesignator(m_station, m_favouredEnd);
-  if (box) aerolume::MarkDesignator(m_background, keyedDiagram, *box, ArrowColour());
+  if (box) m_badge = aerolume::MarkDesignator(m_background, keyedDiagram, *box, ArrowColour());
 }
 
 void CWindWnd::StopTimer() {
@@ -167,8 +204,10 @@ QColor CWindWnd::ArrowColour() const {
 }
 
 const QImage& CWindWnd::TintedArrow() {
-  if (m_tintedArrow.isNull() || m_tintedSpeed != m_animation.Speed()) {
-    m_tintedArrow = aerolume::TintArrow(m_arrow, ArrowColour());
+  const QImage& arrow = m_background.devicePixelRatio() == kDoubleDensity ? m_arrow2x : m_arrow;
+  if (m_tintedArrow.isNull() || m_tintedSpeed != m_animation.Speed() ||
+      m_tintedArrow.devicePixelRatio() != arrow.devicePixelRatio()) {
+    m_tintedArrow = aerolume::TintArrow(arrow, ArrowColour());
     m_tintedSpeed = m_animation.Speed();
   }
   return m_tintedArrow;

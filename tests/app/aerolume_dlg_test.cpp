@@ -14,9 +14,11 @@
 #include <QTest>
 #include <QTimer>
 #include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <memory>
 #include <mutex>
+#include <thread>
 #include <utility>
 
 #include "../net/loopback_servers.hpp"
@@ -45,6 +47,8 @@ class RecordingSink : public MessageSink {
 class FakeSource : public ReportSource {
  public:
   DownloadResult DownloadReports(const std::string& code, std::stop_token) override {
+    // A slow server: the answer waits until the test lets it go.
+    while (hold) std::this_thread::sleep_for(std::chrono::milliseconds(5));
     codes.push_back(code);
     if (fail) {
       return {"",
@@ -54,6 +58,7 @@ class FakeSource : public ReportSource {
     }
     return {metarText, tafText, {}};
   }
+  std::atomic<bool> hold = false;
   bool fail = false;
   std::string metarText = "2012/05/06 12:00 RJTT 061200Z 27015KT 240V300 9999 FEW030 Q1012";
   std::string tafText = "2012/05/06 05:00 TAF RJTT 060500Z 0606/0712 18010KT";
@@ -145,18 +150,48 @@ TEST_F(DialogTest, EveryControlStandsWhereTheLayoutPutsIt) {
 TEST_F(DialogTest, StationListHoldsTheCatalogueWithNothingChosen) {
   auto* list = Control<StationComboBox>(dialog, kStationList);
   ASSERT_EQ(list->count(), 104);
-  EXPECT_EQ(list->itemText(0), "RJAA 新東京国際空港（成田）");
+  EXPECT_EQ(list->itemText(0), "RJAA 成田国際空港");
   EXPECT_EQ(list->itemText(103), "ROTM MCAS普天間");
   EXPECT_EQ(list->currentIndex(), -1);
   EXPECT_FALSE(list->isEditable());
 }
 
-TEST_F(DialogTest, TabOrderFollowsTheLayout) {
-  QWidget* widget = Control<QWidget>(dialog, kStationList);
-  for (int id : kFieldIds) {
-    widget = widget->nextInFocusChain();
-    while (!widget->objectName().startsWith("control")) widget = widget->nextInFocusChain();
-    EXPECT_EQ(widget->objectName().toStdString(), "control" + std::to_string(id));
+// The dialog shown and active, as a keyboard user meets it.
+void ShowActive(QWidget& dialog) {
+  dialog.show();
+  QApplication::setActiveWindow(&dialog);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+}
+
+TEST_F(DialogTest, TabGoesFromTheListThroughEachReportsTimeRawAndDecodedText) {
+  ShowActive(dialog);
+  Control<QWidget>(dialog, kStationList)->setFocus();
+  QStringList visited;
+  for (int i = 0; i < 7; ++i) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    visited << QApplication::focusWidget()->objectName();
+  }
+  EXPECT_EQ(visited, QStringList({"control1003", "control1001", "control1002", "control1012",
+                                  "control1010", "control1011", "control1000"}));
+}
+
+// The top edge of a control, where a focus frame shows.
+QImage TopEdge(QWidget& widget) {
+  return widget.grab().toImage().copy(0, 0, widget.width(), 2);
+}
+
+TEST_F(DialogTest, EveryFocusableControlShowsAFocusFrame) {
+  ShowActive(dialog);
+  for (int id :
+       {kStationList, kMetarTime, kMetarRaw, kMetarDecoded, kTafTime, kTafRaw, kTafDecoded}) {
+    auto* control = Control<QWidget>(dialog, id);
+    // Focus moved by the keyboard: the list shows it only then.
+    Control<QWidget>(dialog, id == kTafTime ? kMetarTime : kTafTime)
+        ->setFocus(Qt::ShortcutFocusReason);
+    const QImage without = TopEdge(*control);
+    control->setFocus(Qt::ShortcutFocusReason);
+    ASSERT_TRUE(control->hasFocus()) << id;
+    EXPECT_NE(TopEdge(*control), without) << id;
   }
 }
 
@@ -194,12 +229,64 @@ TEST_F(DialogTest, TheStationShownAgainFetchesNothingButF5Does) {
   EXPECT_EQ(source.codes.back(), "RJAA");
 }
 
-TEST_F(DialogTest, ArrowKeysOnTheClosedListFetchNothing) {
+// Keys on the closed station list, and the stations they fetch.
+struct ListKeysCase {
+  const char* name;
+  const char* shownFirst;  // the entry current before the keys; nullptr for none
+  std::vector<int> keys;   // Qt::Key values, pressed one after another without a pause
+  std::vector<std::string> fetched;
+};
+
+void PrintTo(const ListKeysCase& c, std::ostream* out) {
+  *out << c.name;
+}
+
+const ListKeysCase kListKeysCases[] = {
+    {"TypedCode", nullptr, {Qt::Key_R, Qt::Key_J, Qt::Key_T, Qt::Key_T}, {"RJTT"}},
+    {"TypedCodeThenEnter",
+     nullptr,
+     {Qt::Key_R, Qt::Key_J, Qt::Key_O, Qt::Key_O, Qt::Key_Return},
+     {"RJOO"}},
+    {"EnterOnTheShownEntry", "RJCC", {Qt::Key_Return}, {"RJCC"}},
+    {"KeypadEnter", "RJCC", {Qt::Key_Enter}, {"RJCC"}},
+    {"ArrowsMoveAndRest", "RJAA", {Qt::Key_Down, Qt::Key_Down, Qt::Key_Up}, {"RJAF"}},
+    {"EnterWithNothingShown", nullptr, {Qt::Key_Return}, {}},
+};
+
+class ListKeysTest : public DialogTest, public testing::WithParamInterface<ListKeysCase> {};
+
+TEST_P(ListKeysTest, FetchTheListsStationOnceAndKeepTheDialogOpen) {
+  const ListKeysCase& c = GetParam();
+  ShowActive(dialog);
   auto* list = Control<StationComboBox>(dialog, kStationList);
+  if (c.shownFirst != nullptr) list->setCurrentIndex(IndexOf(dialog, c.shownFirst));
   list->setFocus();
-  QTest::keyClick(list, Qt::Key_Down);
-  QCoreApplication::processEvents();
-  EXPECT_TRUE(source.codes.empty());
+  for (int key : c.keys) QTest::keyClick(list, static_cast<Qt::Key>(key));
+  // Past the typing pause, with room for a second fetch that must not come.
+  QTest::qWait(static_cast<int>(3 * StationComboBox::kTypingPause.count()));
+  WaitForDownload(dialog);
+  EXPECT_EQ(source.codes, c.fetched);
+  if (!c.fetched.empty()) {
+    EXPECT_EQ(FieldText(dialog, kMetarTime), "2012/05/06 21:00");
+  }
+  EXPECT_EQ(list->currentText().left(4).toStdString(),
+            c.fetched.empty() ? std::string() : c.fetched.front())
+      << "the list shows the station fetched";
+  EXPECT_TRUE(dialog.isVisible());
+}
+
+INSTANTIATE_TEST_SUITE_P(Keyboard, ListKeysTest, testing::ValuesIn(kListKeysCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(DialogTest, F5AfterAFailedDownloadFetchesTheListsStationAgain) {
+  source.fail = true;
+  ChooseStation(dialog, IndexOf(dialog, "RJTT"));
+  ASSERT_EQ(sink.messages.size(), 1);
+  source.fail = false;
+  QTest::keyClick(&dialog, Qt::Key_F5);
+  WaitForDownload(dialog);
+  EXPECT_EQ(source.codes, std::vector<std::string>({"RJTT", "RJTT"}));
+  EXPECT_EQ(FieldText(dialog, kMetarTime), "2012/05/06 21:00");
 }
 
 TEST_F(DialogTest, UnreadableIssueTimeShowsAStopMessage) {
@@ -211,15 +298,15 @@ TEST_F(DialogTest, UnreadableIssueTimeShowsAStopMessage) {
   EXPECT_EQ(FieldText(dialog, kTafTime), "2012/05/06 14:00");
 }
 
-TEST_F(DialogTest, EscapeAndEnterCloseTheDialog) {
-  dialog.show();
+TEST_F(DialogTest, EscapeClosesTheDialogAndEnterNever) {
+  ShowActive(dialog);
+  for (int id : {kStationList, kMetarTime, kMetarDecoded, kTafRaw}) {
+    QTest::keyClick(Control<QWidget>(dialog, id), Qt::Key_Return);
+    EXPECT_TRUE(dialog.isVisible()) << id;
+  }
   QTest::keyClick(&dialog, Qt::Key_Escape);
   EXPECT_FALSE(dialog.isVisible());
   EXPECT_EQ(dialog.result(), QDialog::Rejected);
-  dialog.show();
-  QTest::keyClick(Control<QWidget>(dialog, kMetarDecoded), Qt::Key_Return);
-  EXPECT_FALSE(dialog.isVisible());
-  EXPECT_EQ(dialog.result(), QDialog::Accepted);
 }
 
 // Checks the About box that is open, then closes it with its OK button.
@@ -228,7 +315,10 @@ void CheckAndCloseAboutBox(bool& seen) {
   ASSERT_NE(about, nullptr);
   seen = true;
   EXPECT_EQ(about->windowTitle(), "バージョン情報 Aerolume");
-  EXPECT_EQ(about->findChild<QLabel*>("aboutTitle")->text(), "Aerolume Version 2.0");
+  const auto* title = about->findChild<QLabel*>("aboutTitle");
+  EXPECT_EQ(title->text(), "Aerolume Version 2.0.0.4") << "the build's version, as --version says";
+  EXPECT_LE(title->sizeHint().width(), title->width());
+  EXPECT_LT(title->geometry().right(), about->width() - 8) << "clear of the box's edge";
   EXPECT_TRUE(about->findChild<QLabel*>("aboutNotice")->text().contains("OurAirports"));
   about->findChild<QPushButton*>("aboutOk")->click();
 }
@@ -257,26 +347,57 @@ TEST_F(DialogTest, AboutOpensFromTheContextMenu) {
   EXPECT_TRUE(seen);
 }
 
-// The whole road: the dialog, the download over HTTP and the decoder.
-TEST(DialogDownloadTest, MissingMetarShowsNotFoundAndTheTaf) {
-  testing_support::HttpTestServer server([](httplib::Server& routes) {
-    routes.Get("/data/forecasts/taf/stations/RJTT.TXT",
-               [](const httplib::Request&, httplib::Response& response) {
-                 response.set_content(testing_support::StationFile(
-                                          "2012/05/06 05:00", "TAF RJTT 060500Z 0606/0712 18010KT"),
-                                      "text/plain");
-               });
-  });
+// RJTT's TAF as the server keeps it; each test adds what it does with the METAR.
+void ServeTheTaf(httplib::Server& routes) {
+  routes.Get("/data/forecasts/taf/stations/RJTT.TXT",
+             [](const httplib::Request&, httplib::Response& response) {
+               response.set_content(testing_support::StationFile(
+                                        "2012/05/06 05:00", "TAF RJTT 060500Z 0606/0712 18010KT"),
+                                    "text/plain");
+             });
+}
+
+// The dialog reading from a server on 127.0.0.1, with no second source.
+struct LoopbackDialog {
+  explicit LoopbackDialog(int port) {
+    source.SetServerBase(testing_support::LoopbackUrl(port, "/data"));
+  }
   RecordingSink sink;
   CurlReportSource source;
-  source.SetServerBase(testing_support::LoopbackUrl(server.Port(), "/data"));
-  CAerolumeDlg dialog(source, sink);
+  CAerolumeDlg dialog{source, sink};
+};
+
+// The whole road: the dialog, the download over HTTP and the decoder.
+TEST(DialogDownloadTest, MissingMetarShowsNotFoundAndTheTaf) {
+  testing_support::HttpTestServer server(ServeTheTaf);
+  LoopbackDialog window(server.Port());
+  const CAerolumeDlg& dialog = window.dialog;
   ChooseStation(dialog, IndexOf(dialog, "RJTT"));
-  EXPECT_TRUE(sink.messages.isEmpty());
+  EXPECT_TRUE(window.sink.messages.isEmpty());
   EXPECT_EQ(FieldText(dialog, kMetarTime), "NOT FOUND");
   EXPECT_EQ(FieldText(dialog, kMetarRaw), "");
   EXPECT_EQ(FieldText(dialog, kTafTime), "2012/05/06 14:00");
   EXPECT_EQ(dialog.findChild<CWindWnd*>()->Station(), "RJTT");
+}
+
+// No second source: the status stays in the time field, and its cause is told.
+TEST(DialogDownloadTest, ServerErrorWithoutFallbackExplainsItsStatus) {
+  testing_support::HttpTestServer server([](httplib::Server& routes) {
+    routes.Get("/data/observations/metar/stations/RJTT.TXT",
+               [](const httplib::Request&, httplib::Response& response) { response.status = 503; });
+    ServeTheTaf(routes);
+  });
+  LoopbackDialog window(server.Port());
+  const CAerolumeDlg& dialog = window.dialog;
+  ChooseStation(dialog, IndexOf(dialog, "RJTT"));
+  EXPECT_TRUE(window.sink.messages.isEmpty());
+  EXPECT_EQ(FieldText(dialog, kMetarTime), "503");
+  EXPECT_EQ(Control<QLineEdit>(dialog, kMetarTime)->toolTip(),
+            "サーバーがエラーを返しました (HTTP 503)");
+  EXPECT_EQ(Control<QLineEdit>(dialog, kTafTime)->toolTip(), "");
+  EXPECT_TRUE(dialog.windowTitle().startsWith("RJTT 東京国際空港（羽田） (更新失敗 "));
+  EXPECT_TRUE(dialog.windowTitle().endsWith(" サーバーがエラーを返しました (HTTP 503)) — Aerolume"))
+      << dialog.windowTitle().toStdString();
 }
 
 TEST(DialogDownloadTest, NothingListeningShowsTwoMessagesAndChoosingAgainRetries) {
@@ -314,6 +435,32 @@ TEST_F(DialogTest, TitleNamesTheStationAndItsMetarsAge) {
   EXPECT_TRUE(sink.messages.isEmpty()) << "a background refresh opens no message box";
 }
 
+TEST_F(DialogTest, F5KeepsTheReportShownUntilTheNewOneArrivesAndTheTitleSaysSo) {
+  ChooseStation(dialog, IndexOf(dialog, "RJTT"));
+  const QString raw = FieldText(dialog, kMetarRaw);
+  source.hold = true;
+  QTest::keyClick(&dialog, Qt::Key_F5);
+  ASSERT_TRUE(dialog.Session().Downloading());
+  EXPECT_EQ(FieldText(dialog, kMetarRaw), raw);
+  EXPECT_EQ(FieldText(dialog, kTafTime), "2012/05/06 14:00");
+  EXPECT_TRUE(dialog.windowTitle().endsWith(" (古い報告) — 取得中… — Aerolume"))
+      << dialog.windowTitle().toStdString();
+  source.metarText = "2012/05/06 12:30 RJTT 061230Z 09003KT 9999";
+  source.hold = false;
+  WaitForDownload(dialog);
+  EXPECT_EQ(FieldText(dialog, kMetarRaw), "RJTT 061230Z 09003KT 9999");
+  EXPECT_FALSE(dialog.windowTitle().contains("取得中")) << dialog.windowTitle().toStdString();
+}
+
+TEST_F(DialogTest, TitleSaysAStationIsBeingFetched) {
+  source.hold = true;
+  PickStation(dialog, IndexOf(dialog, "RJTT"));
+  EXPECT_EQ(dialog.windowTitle(), "RJTT 東京国際空港（羽田） — 取得中… — Aerolume");
+  source.hold = false;
+  WaitForDownload(dialog);
+  EXPECT_TRUE(dialog.windowTitle().startsWith("RJTT 東京国際空港（羽田） — METAR "));
+}
+
 TEST_F(DialogTest, LineUnderTheWindDisplayHoldsTheFavouredRunway) {
   struct Case {
     const char* station;
@@ -334,7 +481,13 @@ TEST_F(DialogTest, LineUnderTheWindDisplayHoldsTheFavouredRunway) {
         std::string("2012/05/06 12:00 ") + c.station + " 061200Z " + c.wind + " 9999";
     ChooseStation(dialog, IndexOf(dialog, "RJOO"));  // another station first, so it fetches
     ChooseStation(dialog, IndexOf(dialog, c.station));
-    EXPECT_EQ(line->text().toStdString(), c.line) << c.station << ' ' << c.wind;
+    EXPECT_EQ(line->text().replace('\n', ' ').toStdString(), c.line) << c.station << ' ' << c.wind;
+    for (const QString& shown : line->text().split('\n')) {
+      EXPECT_LE(line->fontMetrics().horizontalAdvance(shown), line->contentsRect().width());
+      EXPECT_FALSE(shown.endsWith("突風時")) << shown.toStdString();
+    }
+    const int lines = static_cast<int>(line->text().count('\n')) + 1;
+    EXPECT_LE(lines * line->fontMetrics().lineSpacing(), line->height()) << c.line;
     EXPECT_EQ(line->toolTip(), dialog.findChild<CWindWnd*>()->toolTip());
   }
   EXPECT_TRUE(line->geometry().bottom() < Control<QWidget>(dialog, kMetarRaw)->geometry().top());
@@ -393,6 +546,7 @@ TEST(DialogMessageBoxTest, RichTextTimeLineIsShownAsText) {
   FakeSource source;
   source.metarText = "<h1>HACKED</h1> RJTT 061200Z 27015KT";
   CAerolumeDlg dialog(source, boxes);
+  boxes.SetParent(&dialog);
   // The box opens once the download has come back; the watch waits for it.
   bool seen = false;
   QTimer watch;
@@ -401,6 +555,8 @@ TEST(DialogMessageBoxTest, RichTextTimeLineIsShownAsText) {
     if (box == nullptr) return;
     seen = true;
     EXPECT_EQ(box->textFormat(), Qt::PlainText);
+    EXPECT_EQ(box->windowTitle(), "Aerolume");
+    EXPECT_EQ(box->font(), dialog.font());
     EXPECT_EQ(box->text().toStdString(), "時刻を読み取れません: <h1>HACKED</h1> ");
     box->accept();
   });

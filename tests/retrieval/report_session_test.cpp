@@ -44,6 +44,10 @@ class CallLog : public ReportView {
     // Decoded texts are long; their first line is enough to tell them apart.
     calls.push_back("field " + FieldName(field) + " " + text.substr(0, text.find('\r')));
   }
+  // Only the causes there are; most fields need none.
+  void SetFieldCause(ReportField field, const std::string& cause) override {
+    if (!cause.empty()) calls.push_back("cause " + FieldName(field) + " " + cause);
+  }
   void ShowMessage(const std::string& text, MessageIcon icon) override {
     calls.push_back(std::string(icon == MessageIcon::Stop ? "stop " : "warn ") + text);
   }
@@ -167,7 +171,9 @@ TEST(ReportSessionTest, MissingMetarStillShowsTafAndHandsOverNoWind) {
   const Calls& calls = f.view.calls;
   const Calls afterDownload(calls.begin() + 7, calls.end());
   EXPECT_EQ(afterDownload.front(), "field metar-time NOT FOUND");
-  EXPECT_EQ(afterDownload[1], "field taf-time 2012/05/06 14:00");
+  EXPECT_EQ(afterDownload[1], "cause metar-time サーバーが報告を返しません (HTTP 404)");
+  EXPECT_EQ(afterDownload[2], "field taf-time 2012/05/06 14:00");
+  EXPECT_FALSE(f.session.Status().refreshFailedAt) << "a station without a METAR is no failure";
   EXPECT_EQ(afterDownload.back(), "wind RJTT -1 -1 -1 -1");
 }
 
@@ -208,9 +214,29 @@ TEST(ReportSessionTest, RefreshFetchesTheStationShownAgain) {
   f.source.metar = "2012/05/06 12:30 RJTT 061230Z 09003KT";
   f.view.calls.clear();
   f.session.Refresh();
-  EXPECT_EQ(f.view.calls.size(), kClearing.size() + 8);
-  EXPECT_EQ(f.view.calls[6], "download RJTT");
+  ASSERT_EQ(f.view.calls.size(), kClearing.size() + 8);
+  // The report shown stays while the download runs, and goes only when it is done.
+  EXPECT_EQ(Calls(f.view.calls.begin(), f.view.calls.begin() + 7),
+            Concat({{"download RJTT"}, kClearing}));
   EXPECT_EQ(f.view.calls.back(), "wind RJTT 90 3 -1 -1");
+  EXPECT_EQ(f.session.State().m_stationCode, "RJTT");
+}
+
+TEST(ReportSessionTest, ServerErrorShownAsItsStatusIsExplainedInTheFieldAndTheTitle) {
+  Fixture f;
+  f.source.metar = "503";
+  f.session.Select("RJTT");
+  const Calls afterDownload(f.view.calls.begin() + 7, f.view.calls.begin() + 9);
+  EXPECT_EQ(afterDownload, (Calls{"field metar-time 503",
+                                  "cause metar-time サーバーがエラーを返しました (HTTP 503)"}));
+  EXPECT_EQ(f.session.Status().refreshFailedAt,
+            std::chrono::time_point_cast<std::chrono::seconds>(kShownAt));
+  EXPECT_EQ(f.session.Status().failureCause, "サーバーがエラーを返しました (HTTP 503)");
+
+  f.source.metar = "2012/05/06 12:30 RJTT 061230Z 09003KT";
+  f.session.Refresh();
+  EXPECT_FALSE(f.session.Status().refreshFailedAt);
+  EXPECT_EQ(f.session.Status().failureCause, "");
 }
 
 // Keeps every download it is given until the test delivers it, as a slow network would.
@@ -374,11 +400,12 @@ TEST(ReportSessionTest, FailedBackgroundRefreshKeepsTheReportsAndIsNoted) {
     const char* name;
     bool fail;
     std::string metar;
+    std::string cause;
   };
   const Case cases[] = {
-      {"download failed", true, ""},
-      {"server error", false, "503"},
-      {"unreadable time", false, "2012/13/06 12:30 RJTT 061230Z 09003KT"},
+      {"download failed", true, "", "接続が拒否されました (Couldn't connect to server)"},
+      {"server error", false, "503", "サーバーがエラーを返しました (HTTP 503)"},
+      {"unreadable time", false, "2012/13/06 12:30 RJTT 061230Z 09003KT", ""},
   };
   for (const Case& c : cases) {
     RefreshFixture f;
@@ -390,12 +417,14 @@ TEST(ReportSessionTest, FailedBackgroundRefreshKeepsTheReportsAndIsNoted) {
     EXPECT_EQ(f.session.Status().refreshFailedAt,
               std::chrono::time_point_cast<std::chrono::seconds>(failedAt))
         << c.name;
+    EXPECT_EQ(f.session.Status().failureCause, c.cause) << c.name;
     EXPECT_EQ(f.session.State().m_stationCode, "RJTT") << c.name;
 
     f.source.fail = false;
     f.source.metar = "2012/05/06 12:30 RJTT 061230Z 09003KT";
     f.session.RefreshInBackground();
     EXPECT_FALSE(f.session.Status().refreshFailedAt) << c.name << ": cleared by a success";
+    EXPECT_EQ(f.session.Status().failureCause, "") << c.name;
   }
 }
 
@@ -457,18 +486,16 @@ TEST(WindowTitleJapanTimeTest, StationAgeStaleAndFailedRefresh) {
        12min + 59s,
        "RJTT 東京国際空港（羽田） — METAR 12分前 — Aerolume"},
       {{"RJTT", issued, std::nullopt}, -5min, "RJTT 東京国際空港（羽田） — METAR 0分前 — Aerolume"},
-      {{"RJAA", issued, std::nullopt},
-       90min,
-       "RJAA 新東京国際空港（成田） — METAR 1時間30分前 — Aerolume"},
+      {{"RJAA", issued, std::nullopt}, 90min, "RJAA 成田国際空港 — METAR 1時間30分前 — Aerolume"},
       {{"RJAA", issued, std::nullopt},
        91min,
-       "RJAA 新東京国際空港（成田） — METAR 1時間31分前 (古い報告) — Aerolume"},
+       "RJAA 成田国際空港 — METAR 1時間31分前 (古い報告) — Aerolume"},
       {{"RJAA", issued, std::nullopt},
        47h + 59min,
-       "RJAA 新東京国際空港（成田） — METAR 47時間59分前 (古い報告) — Aerolume"},
+       "RJAA 成田国際空港 — METAR 47時間59分前 (古い報告) — Aerolume"},
       {{"RJAA", issued, std::nullopt},
        48h * 365,
-       "RJAA 新東京国際空港（成田） — METAR 730日前 (古い報告) — Aerolume"},
+       "RJAA 成田国際空港 — METAR 730日前 (古い報告) — Aerolume"},
       {{"RJTT", issued, issued + 20min},
        25min,
        "RJTT 東京国際空港（羽田） — METAR 25分前 (更新失敗 21:20) — Aerolume"},
@@ -477,16 +504,29 @@ TEST(WindowTitleJapanTimeTest, StationAgeStaleAndFailedRefresh) {
        "RJTT 東京国際空港（羽田） — METAR 12分前 (予備の配信元) — Aerolume"},
       {{"RJAA", issued, issued + 20min, true},
        91min,
-       "RJAA 新東京国際空港（成田） — METAR 1時間31分前 (古い報告) (予備の配信元) (更新失敗 21:20) "
+       "RJAA 成田国際空港 — METAR 1時間31分前 (古い報告) (予備の配信元) (更新失敗 21:20) "
        "— "
        "Aerolume"},
       {{"RJAA", std::nullopt, std::nullopt, true},
        0s,
-       "RJAA 新東京国際空港（成田） (予備の配信元) — Aerolume"},
+       "RJAA 成田国際空港 (予備の配信元) — Aerolume"},
+      {{"RJTT", std::nullopt, issued, false, "サーバーがエラーを返しました (HTTP 503)"},
+       0s,
+       "RJTT 東京国際空港（羽田） (更新失敗 21:00 サーバーがエラーを返しました (HTTP 503)) — "
+       "Aerolume"},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(WindowTitle(c.status, issued + c.age), c.title) << c.age.count();
   }
+}
+
+TEST(WindowTitleJapanTimeTest, SaysSoWhileFetching) {
+  using namespace std::chrono;
+  const sys_seconds issued = sys_days{year{2012} / 5 / 6} + hours{12};
+  EXPECT_EQ(WindowTitle({"RJTT", std::nullopt, std::nullopt}, issued, true),
+            "RJTT 東京国際空港（羽田） — 取得中… — Aerolume");
+  EXPECT_EQ(WindowTitle({"RJTT", issued, std::nullopt}, issued + 12min, true),
+            "RJTT 東京国際空港（羽田） — METAR 12分前 — 取得中… — Aerolume");
 }
 
 }  // namespace

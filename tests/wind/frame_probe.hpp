@@ -41,6 +41,23 @@ inline QPointF CentreOfChange(const QImage& after, const QImage& before, double 
   return total == 0 ? QPointF(-1, -1) : QPointF(sumX / total, sumY / total);
 }
 
+// Relative luminance of an sRGB colour, as contrast ratios for legibility measure it.
+inline double RelativeLuminance(QRgb pixel) {
+  const auto linear = [](int channel) {
+    const double c = channel / 255.0;
+    return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+  };
+  return 0.2126 * linear(qRed(pixel)) + 0.7152 * linear(qGreen(pixel)) +
+         0.0722 * linear(qBlue(pixel));
+}
+
+// 1 for the same luminance, 21 for black on white.
+inline double ContrastRatio(QRgb a, QRgb b) {
+  const double la = RelativeLuminance(a);
+  const double lb = RelativeLuminance(b);
+  return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
 // Where a pixel of the arrow picture lands when the arrow is turned by a quarter
 // angle: clockwise on the screen about pixel (120, 120).
 inline QPoint Turned(QPoint p, int angle) {

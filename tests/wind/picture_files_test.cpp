@@ -90,11 +90,39 @@ TEST(StationDiagramFiles, EveryStationHasA240Square8BitRgbaNonInterlacedPng) {
 
 TEST(StationDiagramFiles, NoDiagramBesidesTheCatalogueStations) {
   QStringList expected;
-  for (const QString& code : CatalogueCodes()) expected << code + ".PNG";
+  for (const QString& code : CatalogueCodes()) expected << code + ".PNG" << code + "@2x.PNG";
   QStringList present = QDir(kResources + "/diagrams").entryList({"*.PNG", "*.png"}, QDir::Files);
   expected.sort();
   present.sort();
   EXPECT_EQ(present, expected);
+}
+
+// The same diagrams at twice the pixels for HiDPI screens, drawn from the same layout:
+// the same key colour, and opaque where the ordinary one is (its pixel's four quarters).
+TEST(StationDiagramFiles, EveryStationHasItsDiagramAtTwiceThePixels) {
+  for (const QString& code : CatalogueCodes()) {
+    SCOPED_TRACE(code.toStdString());
+    const QImage ordinary = ReadDiagram(code);
+    const QImage doubled =
+        QImage(kResources + "/diagrams/" + code + "@2x.PNG").convertToFormat(QImage::Format_ARGB32);
+    ASSERT_EQ(doubled.size(), QSize(2 * kSide, 2 * kSide));
+    int differing = 0;
+    int wrong = 0;
+    for (int y = 0; y < kSide; ++y) {
+      for (int x = 0; x < kSide; ++x) {
+        int opaqueQuarters = 0;
+        for (int q = 0; q < 4; ++q) {
+          const QRgb pixel = doubled.pixel(2 * x + q % 2, 2 * y + q / 2);
+          wrong += qAlpha(pixel) != 255 && pixel != (kKeyColour & 0x00FFFFFFu);
+          opaqueQuarters += qAlpha(pixel) == 255;
+        }
+        // Anti-aliased rims may differ by a pixel's worth; the bulk must agree.
+        differing += (qAlpha(ordinary.pixel(x, y)) == 255) != (opaqueQuarters >= 2);
+      }
+    }
+    EXPECT_EQ(wrong, 0);
+    EXPECT_LT(differing, kSide * kSide / 100);
+  }
 }
 
 TEST(StationDiagramFiles, UnpaintedPixelsAreTransparentLightGreyAndPaintedOnesOpaque) {

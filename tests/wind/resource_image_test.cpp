@@ -110,6 +110,27 @@ TEST(LoadResourceImageTest, BitmapTypeLoadsTheRingByNumberAndTheArrowByName) {
   EXPECT_EQ(arrow.Image().pixel(119, 130), qRgb(255, 255, 255));
 }
 
+// For HiDPI screens: the same pictures at twice the pixels, found as the ordinary ones
+// are, and marked as such.
+TEST(LoadResourceImageTest, DoubleDensityPicturesHaveTwiceThePixelsAndSayItsRatio) {
+  struct Case {
+    const char* name;
+    const char* type;
+  };
+  for (const Case c : {Case{"135", "BITMAP"}, Case{"arrow.bmp", "BITMAP"}, Case{"rjtt.png", "PNG"},
+                       Case{"ROAH.PNG", "png"}}) {
+    const QImage image = LoadDoubleDensityImage(c.name, c.type);
+    EXPECT_EQ(image.size(), QSize(480, 480)) << c.name;
+    EXPECT_EQ(image.devicePixelRatio(), 2.0) << c.name;
+  }
+  const QImage arrow = LoadDoubleDensityImage("ARROW.BMP", "BITMAP");
+  EXPECT_EQ(arrow.pixel(0, 0), qRgb(0, 0, 0));
+  EXPECT_EQ(arrow.pixel(238, 260), qRgb(255, 255, 255));
+  EXPECT_EQ(arrow.pixel(239, 260), qRgb(255, 255, 255));
+  EXPECT_TRUE(LoadDoubleDensityImage("XXXX.PNG", "PNG").isNull());
+  EXPECT_TRUE(LoadDoubleDensityImage("135", "PNG").isNull());
+}
+
 TEST(LoadResourceImageTest, BitmapTypeIsSilentForAMissingBitmapAndLeavesTheImageEmpty) {
   RecordingSink sink;
   CMyCImage image(sink);

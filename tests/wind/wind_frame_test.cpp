@@ -143,26 +143,31 @@ TEST(WindBackgroundTest, BeforeAnyStationTheRingAlone) {
   EXPECT_EQ(ComposeWindBackground(ring, QImage()), ring);
 }
 
-// Only the black of a designator, inside its box, takes the colour: not the pavement,
-// the centre line, the light rim of the letters nor the keyed-out background.
-TEST(MarkDesignatorTest, RecoloursOnlyDarkInkInsideTheBox) {
+// The box and a pixel around it become a badge of the colour; only the black of a
+// designator inside the box stays, as black: not the pavement, the centre line, the
+// light rim of the letters nor the keyed-out background.
+TEST(MarkDesignatorTest, BadgeOfTheColourBehindTheDarkInkInsideTheBox) {
   struct Case {
     QRgb diagramPixel;
     QPoint at;
-    bool marked;
-  };
-  const QRect box(100, 100, 20, 10);
-  const Case cases[] = {
-      {qRgb(0, 0, 0), {100, 100}, true},         // full ink, at the box's corner
-      {qRgb(127, 127, 127), {119, 109}, true},   // half ink, at the opposite corner
-      {qRgb(128, 128, 128), {110, 105}, false},  // pavement
-      {qRgb(200, 200, 200), {110, 105}, false},  // faint rim
-      {qRgb(255, 255, 255), {110, 105}, false},  // centre line, white ink
-      {qRgb(240, 240, 240), {110, 105}, false},  // background, keyed out
-      {qRgb(0, 0, 0), {120, 105}, false},        // ink just right of the box
-      {qRgb(0, 0, 0), {110, 99}, false},         // and just above it
+    QRgb marked;  // 0: as it was
   };
   const QColor colour = SpeedColour(12);
+  const QRgb fill = colour.rgb();
+  const QRect box(100, 100, 20, 10);
+  const Case cases[] = {
+      {qRgb(0, 0, 0), {100, 100}, kDesignatorInk},        // full ink, at the box's corner
+      {qRgb(127, 127, 127), {119, 109}, kDesignatorInk},  // half ink, at the opposite corner
+      {qRgb(128, 128, 128), {110, 105}, fill},            // pavement
+      {qRgb(200, 200, 200), {110, 105}, fill},            // faint rim
+      {qRgb(255, 255, 255), {110, 105}, fill},            // centre line, white ink
+      {qRgb(240, 240, 240), {110, 105}, fill},            // background, keyed out
+      {qRgb(0, 0, 0), {120, 105}, fill},                  // ink just right of the box: badge
+      {qRgb(0, 0, 0), {110, 99}, fill},                   // and just above it
+      {qRgb(0, 0, 0), {121, 105}, 0},                     // beyond the badge
+      {qRgb(0, 0, 0), {110, 98}, 0},
+  };
+  const QRect badge = box.adjusted(-1, -1, 1, 1);
   for (const Case& c : cases) {
     QImage diagram(kWindFrameSide, kWindFrameSide, QImage::Format_ARGB32);
     diagram.fill(qRgba(240, 240, 240, 0));
@@ -171,10 +176,15 @@ TEST(MarkDesignatorTest, RecoloursOnlyDarkInkInsideTheBox) {
     const QImage plain = ComposeWindBackground(SyntheticRing(), keyed);
     QImage marked = plain;
     MarkDesignator(marked, keyed, box, colour);
-    EXPECT_EQ(marked.pixel(c.at), c.marked ? colour.rgb() : plain.pixel(c.at))
+    EXPECT_EQ(marked.pixel(c.at), c.marked != 0 ? c.marked : plain.pixel(c.at))
         << std::hex << c.diagramPixel << " at " << std::dec << c.at.x() << "," << c.at.y();
-    marked.setPixel(c.at, plain.pixel(c.at));
-    EXPECT_EQ(marked, plain) << "only the one pixel may change";
+    // Everywhere else: the badge's colour inside it, as it was outside.
+    marked.setPixel(c.at, badge.contains(c.at) ? fill : plain.pixel(c.at));
+    QImage expected = plain;
+    for (int y = badge.top(); y <= badge.bottom(); ++y) {
+      for (int x = badge.left(); x <= badge.right(); ++x) expected.setPixel(x, y, fill);
+    }
+    EXPECT_EQ(marked, expected);
   }
 }
 

@@ -284,7 +284,7 @@ void PrintTo(const MarkCase& c, std::ostream* out) {
 
 class WindWndMarkTest : public WindWndTest, public testing::WithParamInterface<MarkCase> {};
 
-TEST_P(WindWndMarkTest, TheFavouredDesignatorAloneTakesTheArrowsColour) {
+TEST_P(WindWndMarkTest, TheFavouredDesignatorAloneStandsOnABadgeOfTheArrowsColour) {
   const MarkCase& c = GetParam();
   auto window = MakeWindow();
   ShowRunwayWinds(*window, c.station, c.wind);
@@ -298,28 +298,33 @@ TEST_P(WindWndMarkTest, TheFavouredDesignatorAloneTakesTheArrowsColour) {
   CMyCImage diagram(m_sink);
   diagram.LoadResourceImage(std::string(c.station) + ".PNG", "PNG");
   const QImage raw = diagram.Image().convertToFormat(QImage::Format_ARGB32);
-  const QImage& marked = window->Background();
+  QImage marked = window->Background();
   const QImage& plain = unmarked->Background();
   const QRgb colour = aerolume::SpeedColour(c.wind.m_windSpeed).rgb();
-  int recoloured = 0;
+  bool badgeSeen = false;
   for (const aerolume::DesignatorBox& designator : aerolume::StationDesignators(c.station)) {
-    const bool favoured = designator.ident == c.favoured;
     int ink = 0;
     for (int y = designator.box.top(); y <= designator.box.bottom(); ++y) {
-      for (int x = designator.box.left(); x <= designator.box.right(); ++x) {
-        if (!IsInk(raw.pixel(x, y))) continue;
-        ++ink;
-        ASSERT_EQ(marked.pixel(x, y), favoured ? colour : plain.pixel(x, y))
-            << c.report << ": " << designator.ident << " at " << x << "," << y;
-      }
+      for (int x = designator.box.left(); x <= designator.box.right(); ++x)
+        ink += IsInk(raw.pixel(x, y));
     }
     EXPECT_GT(ink, 30) << designator.ident;
-    if (favoured) recoloured = ink;
+    if (designator.ident != c.favoured) continue;
+    badgeSeen = true;
+    const QRect badge = designator.box.adjusted(-1, -1, 1, 1);
+    for (int y = badge.top(); y <= badge.bottom(); ++y) {
+      for (int x = badge.left(); x <= badge.right(); ++x) {
+        const bool letter = designator.box.contains(x, y) && IsInk(raw.pixel(x, y));
+        ASSERT_EQ(marked.pixel(x, y), letter ? aerolume::kDesignatorInk : colour)
+            << c.report << ": " << designator.ident << " at " << x << "," << y;
+        marked.setPixel(x, y, plain.pixel(x, y));
+      }
+    }
   }
-  EXPECT_EQ(ChangedPixels(marked, plain), recoloured) << c.report;
-  EXPECT_EQ(recoloured > 0, *c.favoured != '\0') << c.report;
+  EXPECT_EQ(badgeSeen, *c.favoured != '\0') << c.report;
+  EXPECT_EQ(ChangedPixels(marked, plain), 0) << c.report << ": nothing beyond the badge changes";
   // Marked once per restart: the ticks only lay the arrow over the same background.
-  const qint64 background = marked.cacheKey();
+  const qint64 background = window->Background().cacheKey();
   if (window->Animation().TimerId() != 0) SendTick(*window, window->Animation().TimerId());
   EXPECT_EQ(window->Background().cacheKey(), background);
   EXPECT_TRUE(m_sink.texts.empty());
@@ -335,6 +340,85 @@ INSTANTIATE_TEST_SUITE_P(
                     MarkCase{"RJTT 00000KT", "RJTT", {-1, -1, -1, -1, -1, true}, ""},
                     MarkCase{"RJTT no wind group", "RJTT", {}, ""},
                     MarkCase{"RJTI 34012KT (helipad)", "RJTI", {340, 12, -1, -1, -1, false}, ""}));
+
+// The favoured designator must be legible whatever the speed's colour: its letters
+// against the pixels just around its ink box, in the finished frame with the arrow
+// across them (the wind from 340 points it over 34R), at least 4.5:1.
+class DesignatorContrastTest : public WindWndTest, public testing::WithParamInterface<int> {};
+
+TEST_P(DesignatorContrastTest, LettersStandOutFromTheirSurround) {
+  const int speed = GetParam();
+  auto window = MakeWindow();
+  ShowRunwayWinds(*window, "RJTT", {340, speed, -1, -1, -1, false});
+  ASSERT_EQ(window->FavouredEnd(), "34R");
+  const QImage frame = Picture(*window);
+  // In the frame's pixels: twice the picture's on a HiDPI screen.
+  const int scale = qRound(window->devicePixelRatioF());
+  const QRect designator = *aerolume::FindDesignator("RJTT", "34R");
+  const QRect box(designator.topLeft() * scale, designator.size() * scale);
+  // The letters' lightest pixel and the surround's darkest: the weakest pair.
+  QRgb letters = 0xFF000000;
+  double lettersLuminance = 2;
+  for (int y = box.top(); y <= box.bottom(); ++y) {
+    for (int x = box.left(); x <= box.right(); ++x) {
+      const double luminance = aerolume::probe::RelativeLuminance(frame.pixel(x, y));
+      if (luminance < lettersLuminance) {
+        lettersLuminance = luminance;
+        letters = frame.pixel(x, y);
+      }
+    }
+  }
+  const QRect surround = box.adjusted(-scale, -scale, scale, scale);
+  double weakest = 21;
+  for (int y = surround.top(); y <= surround.bottom(); ++y) {
+    for (int x = surround.left(); x <= surround.right(); ++x) {
+      if (box.contains(x, y)) continue;
+      weakest = std::min(weakest, aerolume::probe::ContrastRatio(letters, frame.pixel(x, y)));
+    }
+  }
+  EXPECT_GE(weakest, 4.5) << speed << " KT, colour " << std::hex
+                          << aerolume::SpeedColour(speed).rgb();
+}
+
+// Cyan, green, yellow (the weakest before), orange and red (the darkest).
+INSTANTIATE_TEST_SUITE_P(SpeedColours, DesignatorContrastTest,
+                         testing::Values(1, 10, 20, 27, 33, 40),
+                         [](const auto& info) { return std::to_string(info.param) + "KT"; });
+
+// Pixels from the ring's outer edge to where it meets the background, along one
+// axis; 0 and 1 are sharp, more is a picture scaled up.
+int WidestGreyRun(const QImage& frame, QPoint from, QPoint step, int count) {
+  int widest = 0;
+  int run = 0;
+  for (int i = 0; i < count; ++i, from += step) {
+    const QRgb pixel = frame.pixel(from);
+    const int darkest = std::min({qRed(pixel), qGreen(pixel), qBlue(pixel)});
+    const int lightest = std::max({qRed(pixel), qGreen(pixel), qBlue(pixel)});
+    const bool ink = lightest <= 72 + 24;         // the ring's grey 72
+    const bool background = darkest >= 240 - 24;  // the picture's grey 240
+    run = ink || background ? 0 : run + 1;
+    widest = std::max(widest, run);
+  }
+  return widest;
+}
+
+// Run with QT_SCALE_FACTOR=2 (ctest: WindDisplayAtScale2): the frame has twice the
+// pixels, and the ring's edges are as sharp as the pictures drawn at that density.
+TEST_F(WindWndTest, AtTwiceThePixelDensityTheRingIsSharp) {
+  auto window = MakeWindow();
+  if (window->devicePixelRatioF() != 2) GTEST_SKIP() << "needs a device pixel ratio of 2";
+  const QImage frame = Show(*window, "RJTT", {340, 12, -1, -1});
+  ASSERT_EQ(frame.size(), QSize(480, 480));
+  // From radius 85 to 100.5 of the 240-pixel picture, about its centre (241, 241) in
+  // device pixels: the ring at 92 and the tick on each axis, clear of runways and labels.
+  const int inner = 170;
+  const int count = 31;
+  EXPECT_LE(WidestGreyRun(frame, {240, 241 - inner}, {0, -1}, count), 1) << "towards 18";
+  EXPECT_LE(WidestGreyRun(frame, {240, 240 + inner}, {0, 1}, count), 1) << "towards 36";
+  EXPECT_LE(WidestGreyRun(frame, {240 + inner, 240}, {1, 0}, count), 1) << "towards 27";
+  EXPECT_LE(WidestGreyRun(frame, {241 - inner, 240}, {-1, 0}, count), 1) << "towards 09";
+  EXPECT_TRUE(m_sink.texts.empty());
+}
 
 TEST_F(WindWndTest, TheTooltipListsEveryEndAndMarksTheFavoured) {
   const aerolume::WindValues wind{340, 12, -1, -1, 20, false};
