@@ -4,12 +4,16 @@
 #include <string>
 #include <string_view>
 
+#include "decoder/report_values.hpp"
+
 namespace aerolume {
 
 // "RWY" + runway and designator + "視程 " + the values in metres with their bounds,
 // ranges and tendency. Values are copied as reported, leading zeros included. A
 // short leftover that is no item (the FT of a range in feet) is copied unchanged,
 // so nothing of the group is lost from the line.
-std::string TranslateRunwayRange(std::string_view group);
+// With `value`, the runway, the values (metres; feet when the group ends in FT,
+// converted), their bounds and the tendency are recorded there as they are read.
+std::string TranslateRunwayRange(std::string_view group, RunwayRangeValue* value = nullptr);
 
 }  // namespace aerolume

@@ -4,14 +4,18 @@
 #include <string>
 #include <string_view>
 
+#include "decoder/report_values.hpp"
+
 namespace aerolume {
 
 // Reads the group from the left, replacing each intensity sign and two-letter code
 // by its word, without separators; from the first unknown piece on the group is
 // copied unchanged. Empty only for an empty group.
 std::string TranslateWeather(std::string_view group);
-// The same words, written at the end of `result`.
-void AppendWeather(std::string& result, std::string_view group);
+// The same words, written at the end of `result`; with `value`, the sign and the
+// codes read are recorded there as well, unless a piece is unknown: then the value
+// is left with no code.
+void AppendWeather(std::string& result, std::string_view group, WeatherGroupValue* value = nullptr);
 
 // True for exactly the two-letter codes that TranslateWeather knows, so that the
 // decoder takes for weather only the groups that this translator can start on.
