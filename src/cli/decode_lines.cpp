@@ -8,6 +8,7 @@
 #include "cli/input.hpp"
 #include "cli/report_json.hpp"
 #include "cli/time_line.hpp"
+#include "cli/values_json.hpp"
 #include "retrieval/report_display.hpp"
 #include "retrieval/station_file.hpp"
 
@@ -31,6 +32,7 @@ void DecodeLine(const Arguments& arguments, CommandIo& io, const LineStationFile
   outcome.allShown = outcome.allShown && !shown.error;
   if (arguments.Has("--json")) {
     nlohmann::json object = ReportJson(file.stationCode, kind, shown, state.Wind());
+    AddValuesJson(object, kind, shown, state);
     object["line"] = number;
     PrintJsonLine(io, object);
   } else {
