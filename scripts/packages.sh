@@ -8,6 +8,7 @@ AEROLUME_BUILD_PACKAGES=(
 AEROLUME_TEST_PACKAGES=(
   libgtest-dev libgmock-dev libcpp-httplib-dev
   clang libclang-rt-14-dev
+  python3-jsonschema
 )
 # Making the Debian package and checking it (scripts/package).
 AEROLUME_PACKAGE_PACKAGES=(

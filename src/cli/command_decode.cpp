@@ -12,6 +12,7 @@
 #include "cli/input.hpp"
 #include "cli/report_json.hpp"
 #include "cli/time_line.hpp"
+#include "cli/values_json.hpp"
 #include "retrieval/report_display.hpp"
 #include "retrieval/station_file.hpp"
 
@@ -73,18 +74,20 @@ struct DecodedFile {
   ReportKind kind;
   ShownReport shown;
   WindValues wind;
+  ReportState state;     // what decoding left, the report's values among it
   bool isShown = false;  // a report, not a status text or an unreadable time
 };
 
 DecodedFile DecodeStationFile(const Arguments& arguments, std::string_view bytes) {
   const std::string text = NormalizeReportText(bytes);
-  DecodedFile decoded{{}, arguments.Has("--taf") ? ReportKind::Taf : ReportKind::Metar, {}, {}};
+  DecodedFile decoded{{}, arguments.Has("--taf") ? ReportKind::Taf : ReportKind::Metar, {}, {}, {}};
   ReportState state;
   state.m_stationCode = arguments.Value("--station") ? UpperCaseCode(*arguments.Value("--station"))
                                                      : StationFromBody(BodyOf(text));
   decoded.shown = ComposeReport(state, decoded.kind, text);
   decoded.station = state.m_stationCode;
   decoded.wind = state.Wind();
+  decoded.state = std::move(state);
   decoded.isShown = IsShownText(text);
   return decoded;
 }
@@ -97,7 +100,8 @@ int DecodeFiles(const Arguments& arguments, CommandIo& io,
   for (std::string_view bytes : files) {
     const DecodedFile file = DecodeStationFile(arguments, bytes);
     allShown = allShown && file.isShown;
-    const nlohmann::json object = ReportJson(file.station, file.kind, file.shown, file.wind);
+    nlohmann::json object = ReportJson(file.station, file.kind, file.shown, file.wind);
+    AddValuesJson(object, file.kind, file.shown, file.state);
     if (json && files.size() == 1) PrintJson(io, object);
     if (json && files.size() > 1) PrintJsonLine(io, object);
     if (json) continue;

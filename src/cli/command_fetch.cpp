@@ -8,6 +8,8 @@
 #include "cli/cli.hpp"
 #include "cli/command.hpp"
 #include "cli/report_json.hpp"
+#include "cli/values_json.hpp"
+#include "conditions/category_reason.hpp"
 #include "retrieval/report_download.hpp"
 #include "retrieval/report_session.hpp"
 #include "stations/station_catalogue.hpp"
@@ -91,6 +93,14 @@ void AppendSection(std::string& text, const std::string& section) {
   text += section;
 }
 
+// "category: IFR (ceiling 800 ft)": the flight category of the METAR shown.
+std::string CategoryText(const std::string& station, const std::string& metarText) {
+  ReportState state;
+  state.m_stationCode = station;
+  ComposeReport(state, ReportKind::Metar, metarText);
+  return "category: " + CategoryLine(JudgeCategory(state.m_metarValues.observed)) + '\n';
+}
+
 std::string FetchText(const std::string& station, const FetchRecorder& recorder) {
   std::string text;
   const auto appendReport = [&](const char* heading, ReportField time, ReportField raw,
@@ -104,9 +114,12 @@ std::string FetchText(const std::string& station, const FetchRecorder& recorder)
   };
   appendReport("METAR", ReportField::MetarTime, ReportField::MetarRaw, ReportField::MetarDecoded);
   appendReport("TAF", ReportField::TafTime, ReportField::TafRaw, ReportField::TafDecoded);
-  if (recorder.Wind()) {
-    AppendSection(text, WindLine(*recorder.Wind()) + RunwaysText(station, *recorder.Wind()));
-  }
+  // The METAR's category heads the wind's section.
+  std::string closing;
+  if (recorder.Shown(ReportField::MetarTime)) closing = CategoryText(station, recorder.MetarText());
+  if (recorder.Wind())
+    closing += WindLine(*recorder.Wind()) + RunwaysText(station, *recorder.Wind());
+  if (!closing.empty()) AppendSection(text, closing);
   return text;
 }
 
@@ -138,6 +151,7 @@ nlohmann::json FetchJson(const std::string& station, const FetchRecorder& record
   const auto reportJson = [&](ReportField time, ReportKind kind, const ShownReport& shown) {
     if (!recorder.Shown(time)) return nlohmann::json();
     nlohmann::json report = ReportJson(station, kind, shown, metarWind);
+    AddValuesJson(report, kind, shown, state);
     report["source"] = recorder.Origin(kind) == ReportOrigin::Fallback ? "fallback" : "primary";
     return report;
   };

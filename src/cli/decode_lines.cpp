@@ -7,6 +7,7 @@
 #include "cli/input.hpp"
 #include "cli/report_json.hpp"
 #include "cli/time_line.hpp"
+#include "cli/values_json.hpp"
 #include "retrieval/report_display.hpp"
 #include "retrieval/station_file.hpp"
 
@@ -30,6 +31,7 @@ void DecodeLine(const Arguments& arguments, CommandIo& io, const LineStationFile
   outcome.allShown = outcome.allShown && !shown.error;
   if (arguments.Has("--json")) {
     nlohmann::json object = ReportJson(file.stationCode, kind, shown, state.Wind());
+    AddValuesJson(object, kind, shown, state);
     object["line"] = number;
     PrintJsonLine(io, object);
   } else {

@@ -2,6 +2,7 @@
 
 #include "decoder/decode_context.hpp"
 #include "decoder/rule_table.hpp"
+#include "decoder/value_recording.hpp"
 
 namespace aerolume {
 
@@ -17,6 +18,7 @@ GroupViews ViewsOf(const GroupList& groups) {
 
 template <typename OnStep>
 void ForEachStep(ReportState& state, bool isMetar, const GroupViews& groups, OnStep onStep) {
+  ClearValues(state, isMetar);
   DecodeContext context{state, groups, isMetar, 0, {}, false};
   const int count = static_cast<int>(groups.size());
   for (context.index = 0; context.index < count; ++context.index) {

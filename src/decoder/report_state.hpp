@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "decoder/report_values.hpp"
+
 namespace aerolume {
 
 // The observed wind that a METAR leaves for the wind display; -1 means none.
@@ -30,6 +32,9 @@ struct ReportState {
   int m_windVarTo = -1;
   int m_windGust = -1;
   bool m_windCalm = false;
+  // What the last METAR and the last TAF decoded say, as values.
+  MetarValues m_metarValues;
+  TafValues m_tafValues;
 
   WindValues Wind() const {
     return {m_windDirection, m_windSpeed, m_windVarFrom, m_windVarTo, m_windGust, m_windCalm};

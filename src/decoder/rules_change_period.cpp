@@ -7,6 +7,7 @@
 
 #include "decoder/group_readers.hpp"
 #include "decoder/rules.hpp"
+#include "decoder/value_recording.hpp"
 #include "translators/time_range.hpp"
 
 namespace aerolume {
@@ -68,19 +69,22 @@ bool AppendChangeTime(const DecodeContext& c, const ChangeWords& words, std::str
   return true;
 }
 
-void ApplyChange(DecodeContext& c, const ChangeWords& words) {
+void ApplyChange(DecodeContext& c, const ChangeWords& words, PeriodKind kind) {
   c.state.m_pastObservation = true;
   const std::string_view next = c.Neighbour(1);
   c.stepText = kNewParagraph;
   if (AppendChangeTime(c, words, c.stepText)) {
+    StartChangePeriod(c, kind, next);
     c.Consume(1);
     return;
   }
+  StartChangePeriod(c, kind, {});
   c.stepText.clear();
   if (IsFourDigits(next) && IsChangeVisibility(c)) {
     c.stepText = words.beforeVisibility;
     AppendMetresVisibility(c.stepText, next);
     c.Consume(1);
+    RecordVisibilityMetres(c, next);
   } else {
     // Whatever follows is decoded on its own in the next step.
     c.stepText = words.alone;
@@ -106,7 +110,7 @@ bool TestBecoming(const DecodeContext& c) {
 }
 
 void ApplyBecoming(DecodeContext& c) {
-  ApplyChange(c, kBecoming);
+  ApplyChange(c, kBecoming, PeriodKind::Becoming);
 }
 
 bool TestTemporary(const DecodeContext& c) {
@@ -114,7 +118,7 @@ bool TestTemporary(const DecodeContext& c) {
 }
 
 void ApplyTemporary(DecodeContext& c) {
-  ApplyChange(c, kTemporary);
+  ApplyChange(c, kTemporary, PeriodKind::Temporary);
 }
 
 bool TestForecast(const DecodeContext& c) {
@@ -146,6 +150,7 @@ void ApplyValidityPeriod(DecodeContext& c) {
   const bool afterProbability = IsProbabilityGroup(c.Neighbour(-1));
   c.stepText = FormatValidityPeriod(c.Group(), c.state.m_timeLine).value_or("") +
                (afterProbability ? "の間" : "の予報");
+  RecordValidityPeriod(c, c.Group());
 }
 
 namespace {
@@ -166,6 +171,7 @@ bool TestFromTime(const DecodeContext& c) {
 
 void ApplyFromTime(DecodeContext& c) {
   c.stepText = FromTimeText(c).value_or("");
+  StartFromPeriod(c, c.Group());
 }
 
 }  // namespace aerolume

@@ -7,6 +7,7 @@
 
 #include "decoder/group_readers.hpp"
 #include "decoder/rules.hpp"
+#include "decoder/value_recording.hpp"
 #include "translators/remark_words.hpp"
 #include "translators/us_measures.hpp"
 #include "translators/vocabulary.hpp"
@@ -35,6 +36,7 @@ constexpr std::string_view kNoDirectionalVariation = "NDV";
 struct MilesGroup {
   std::string miles;
   std::string qualifier;
+  Bound bound = Bound::None;
 };
 
 std::optional<MilesGroup> ReadMilesGroup(std::string_view g) {
@@ -43,6 +45,7 @@ std::optional<MilesGroup> ReadMilesGroup(std::string_view g) {
   MilesGroup read;
   if (value.starts_with('M') || value.starts_with('P')) {
     read.qualifier = value.front() == 'M' ? "未満" : "超";
+    read.bound = static_cast<Bound>(value.front());
     value.remove_prefix(1);
   }
   if (!IsWholeMiles(value) && !IsMilesFraction(value)) return std::nullopt;
@@ -74,6 +77,7 @@ bool TestNoCloudDetected(const DecodeContext& c) {
 
 void ApplyNoCloudDetected(DecodeContext& c) {
   c.stepText = "雲を検出せず(自動観測)";
+  RecordSkyWord(c, c.Group());
 }
 
 bool TestUnknownCloud(const DecodeContext& c) {
@@ -127,6 +131,7 @@ void ApplyMilesVisibility(DecodeContext& c) {
   const MilesGroup read = ReadMilesGroup(c.Group()).value_or(MilesGroup{});
   const std::string miles = whole + read.miles;
   c.stepText = "視程 " + MilesWithKilometres(miles, read.qualifier).value_or(miles);
+  RecordVisibilityMiles(c, miles, read.bound);
 }
 
 }  // namespace aerolume

@@ -5,6 +5,7 @@
 
 #include "decoder/remark_location.hpp"
 #include "decoder/rules.hpp"
+#include "decoder/value_recording.hpp"
 #include "translators/cloud_type.hpp"
 #include "translators/remark_words.hpp"
 
@@ -26,6 +27,7 @@ bool TestCorrection(const DecodeContext& c) {
 
 void ApplyCorrection(DecodeContext& c) {
   c.stepText = "訂正";
+  RecordReportWord(c, ReportWord::Correction);
 }
 
 bool TestExtremeRainRate(const DecodeContext& c) {
@@ -107,6 +109,7 @@ bool TestNoSignificantChange(const DecodeContext& c) {
 
 void ApplyNoSignificantChange(DecodeContext& c) {
   c.stepText = "重要な変化なし";
+  RecordReportWord(c, ReportWord::NoSignificantChange);
 }
 
 bool TestEndOfSignificantWeather(const DecodeContext& c) {
@@ -115,6 +118,7 @@ bool TestEndOfSignificantWeather(const DecodeContext& c) {
 
 void ApplyEndOfSignificantWeather(DecodeContext& c) {
   c.stepText = "注意すべき天候終了";
+  RecordNoSignificantWeather(c);
 }
 
 // CB, TS, TCU or VIRGA placed by a direction, optionally after a distance. Without

@@ -1,6 +1,7 @@
 // Words about the report itself rather than the weather: how it was made, that it
 // is missing, cancelled or amended.
 #include "decoder/rules.hpp"
+#include "decoder/value_recording.hpp"
 
 namespace aerolume {
 
@@ -10,6 +11,7 @@ bool TestAutomaticReport(const DecodeContext& c) {
 
 void ApplyAutomaticReport(DecodeContext& c) {
   c.stepText = "自動観測";
+  RecordReportWord(c, ReportWord::Automatic);
 }
 
 bool TestMissingReport(const DecodeContext& c) {
@@ -18,6 +20,7 @@ bool TestMissingReport(const DecodeContext& c) {
 
 void ApplyMissingReport(DecodeContext& c) {
   c.stepText = "欠測";
+  RecordReportWord(c, ReportWord::Missing);
 }
 
 bool TestCancelledForecast(const DecodeContext& c) {
@@ -26,6 +29,7 @@ bool TestCancelledForecast(const DecodeContext& c) {
 
 void ApplyCancelledForecast(DecodeContext& c) {
   c.stepText = "予報取消";
+  RecordReportWord(c, ReportWord::Cancelled);
 }
 
 bool TestAmendedForecast(const DecodeContext& c) {
@@ -34,6 +38,7 @@ bool TestAmendedForecast(const DecodeContext& c) {
 
 void ApplyAmendedForecast(DecodeContext& c) {
   c.stepText = "修正報";
+  RecordReportWord(c, ReportWord::Amended);
 }
 
 }  // namespace aerolume

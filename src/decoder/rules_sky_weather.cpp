@@ -6,6 +6,7 @@
 
 #include "decoder/group_readers.hpp"
 #include "decoder/rules.hpp"
+#include "decoder/value_recording.hpp"
 #include "translators/cloud_type.hpp"
 #include "translators/runway_range.hpp"
 #include "translators/vocabulary.hpp"
@@ -55,23 +56,43 @@ void AppendDewPoint(std::string& text, std::string_view g, std::string_view sign
   AppendCelsius(text, sign, value);
 }
 
+int SignedCelsius(std::string_view sign, std::string_view value) {
+  return sign.empty() ? ToInt(value) : -ToInt(value);
+}
+
+std::optional<int> DewPointCelsius(std::string_view g, std::string_view sign) {
+  const std::string_view value = Right(g, 2);
+  if (value.size() != 2 || !IsAllDigits(value)) return std::nullopt;
+  return SignedCelsius(sign, value);
+}
+
 void WriteTemperature(DecodeContext& c, std::string_view temperature,
                       std::string_view temperatureSign, std::string_view dewPointSign) {
   c.stepText = "気温";
   AppendCelsius(c.stepText, temperatureSign, temperature);
   c.stepText += ' ';
   AppendDewPoint(c.stepText, c.Group(), dewPointSign);
+  RecordTemperature(c, SignedCelsius(temperatureSign, temperature),
+                    DewPointCelsius(c.Group(), dewPointSign));
 }
 
 void ApplySkyWord(DecodeContext& c) {
   c.stepText = std::string(LookUp(kSkyWords, c.Group()));
+  if (c.Group() == "CAVOK") {
+    RecordCavok(c);
+  } else {
+    RecordSkyWord(c, c.Group());
+  }
 }
 
 // Where the type letters after the height name no known type (FEW030///), the
 // layer reads like one reported without a type.
+std::string_view CloudTypeLetters(std::string_view g) {
+  return Mid(g, 6);
+}
+
 std::string CloudTypeText(std::string_view g) {
-  const int n = static_cast<int>(g.size());
-  const std::string name = n > 6 ? CloudTypeName(Right(g, n - 6)) : std::string();
+  const std::string name = g.size() > 6 ? CloudTypeName(CloudTypeLetters(g)) : std::string();
   return name.empty() ? "雲" : name;
 }
 
@@ -85,6 +106,7 @@ bool TestVerticalVisibility(const DecodeContext& c) {
 void ApplyVerticalVisibility(DecodeContext& c) {
   const int feet = ToInt(Right(c.Group(), 3)) * 100;
   c.stepText = "鉛直視程" + FormatInt(feet) + "フィート";
+  RecordVerticalVisibility(c, feet);
 }
 
 // R05/1100 is the shortest: a runway and a value with nothing after it.
@@ -95,7 +117,9 @@ bool TestRunwayVisualRange(const DecodeContext& c) {
 }
 
 void ApplyRunwayVisualRange(DecodeContext& c) {
-  c.stepText = TranslateRunwayRange(c.Group());
+  RunwayRangeValue range;
+  c.stepText = TranslateRunwayRange(c.Group(), &range);
+  RecordRunwayRange(c, range);
 }
 
 bool TestCavok(const DecodeContext& c) {
@@ -171,7 +195,9 @@ void ApplyCloudLayer(DecodeContext& c) {
     AppendInt(text, ToInt(height));
     text += "00フィート";
   }
-  Append(text, {Left(g, 3), "の", CloudTypeText(g)});
+  const std::string type = CloudTypeText(g);
+  Append(text, {Left(g, 3), "の", type});
+  RecordCloudLayer(c, Left(g, 3), height, type == "雲" ? std::string_view() : CloudTypeLetters(g));
 }
 
 bool TestPressureHectopascal(const DecodeContext& c) {
@@ -181,8 +207,10 @@ bool TestPressureHectopascal(const DecodeContext& c) {
 
 void ApplyPressureHectopascal(DecodeContext& c) {
   c.stepText = "気圧 ";
-  AppendInt(c.stepText, ToInt(Mid(c.Group(), 1, 4)));
+  const int hectopascal = ToInt(Mid(c.Group(), 1, 4));
+  AppendInt(c.stepText, hectopascal);
   c.stepText += "hPa";
+  RecordPressureHectopascal(c, hectopascal);
 }
 
 bool TestPressureInches(const DecodeContext& c) {
@@ -194,6 +222,7 @@ bool TestPressureInches(const DecodeContext& c) {
 void ApplyPressureInches(DecodeContext& c) {
   const std::string_view g = c.Group();
   c.stepText = Concat({"気圧 ", FormatInt(ToInt(Mid(g, 1, 2))), ".", Mid(g, 3, 2), "inHg"});
+  RecordPressureHundredthsOfInch(c, ToInt(Mid(g, 1, 4)));
 }
 
 // A four-digit group at the head of the list is not a visibility.
@@ -204,6 +233,7 @@ bool TestVisibility(const DecodeContext& c) {
 
 void ApplyVisibility(DecodeContext& c) {
   AppendMetresVisibility(c.stepText, c.Group());
+  RecordVisibilityMetres(c, c.Group());
 }
 
 // PROB30, PROB40: the chance of the change group that follows. Tried before present
@@ -214,6 +244,7 @@ bool TestProbability(const DecodeContext& c) {
 
 void ApplyProbability(DecodeContext& c) {
   c.stepText = Concat({"確率", Right(c.Group(), 2), "%"});
+  StartProbabilityPeriod(c, ToInt(Right(c.Group(), 2)));
 }
 
 // Only a group made wholly of signs and codes: DSNT or SAKURAJIMA merely starts with one.
@@ -222,7 +253,9 @@ bool TestPresentWeather(const DecodeContext& c) {
 }
 
 void ApplyPresentWeather(DecodeContext& c) {
-  AppendWeather(c.stepText, c.Group());
+  WeatherGroupValue weather;
+  AppendWeather(c.stepText, c.Group(), &weather);
+  RecordWeather(c, weather);
 }
 
 }  // namespace aerolume

@@ -7,6 +7,7 @@
 
 #include "decoder/group_readers.hpp"
 #include "decoder/rules.hpp"
+#include "decoder/value_recording.hpp"
 #include "translators/remark_words.hpp"
 #include "translators/time_range.hpp"
 #include "translators/us_measures.hpp"
@@ -148,6 +149,12 @@ bool TestNumberedRemark(const DecodeContext& c) {
 
 void ApplyNumberedRemark(DecodeContext& c) {
   c.stepText = NumberedRemarkText(c.Group()).value_or(std::string(c.Group()));
+  if (TenthsTemperatureText(c.Group())) {
+    const std::string_view g = c.Group();
+    const std::optional<double> dewPoint =
+        g.size() == 9 ? TenthsCelsiusValue(Mid(g, 5, 4)) : std::nullopt;
+    RecordTenthsTemperature(c, TenthsCelsiusValue(Mid(g, 1, 4)).value_or(0), dewPoint);
+  }
 }
 
 bool TestRemarkWord(const DecodeContext& c) {

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "decoder/rules.hpp"
+#include "decoder/value_recording.hpp"
 
 namespace aerolume {
 
@@ -128,6 +129,7 @@ bool TestCalm(const DecodeContext& c) {
 void ApplyCalm(DecodeContext& c) {
   c.stepText = "無風";
   if (c.MayWriteWind()) c.state.m_windCalm = true;
+  RecordCalm(c);
 }
 
 bool TestWind(const DecodeContext& c) {
@@ -159,6 +161,7 @@ void ApplyWind(DecodeContext& c) {
   }
   AppendGust(text, wind, gust);
   text += "の風";
+  RecordWind(c, Left(g, 3) == "VRB" ? -1 : ToInt(Left(g, 3)), speed, GustSpeed(g));
 }
 
 // A bound above 360 (400V020) is no sector of the wind.
@@ -175,6 +178,7 @@ void ApplyVariableSector(DecodeContext& c) {
     c.state.m_windVarFrom = ToInt(Left(g, 3));
     c.state.m_windVarTo = ToInt(Right(g, 3));
   }
+  RecordWindSector(c, ToInt(Left(g, 3)), ToInt(Right(g, 3)));
 }
 
 }  // namespace aerolume

@@ -79,6 +79,12 @@ std::optional<std::string> TenthsCelsius(std::string_view signAndTenths) {
   return sign + Tenths(ToInt(signAndTenths.substr(1))) + std::string(kDegrees);
 }
 
+std::optional<double> TenthsCelsiusValue(std::string_view signAndTenths) {
+  if (!IsDigits(signAndTenths, 4) || signAndTenths[0] > '1') return std::nullopt;
+  const double value = ToInt(signAndTenths.substr(1)) / 10.0;
+  return signAndTenths[0] == '1' ? -value : value;
+}
+
 std::optional<std::string> SeaLevelPressure(std::string_view ppp) {
   if (!IsDigits(ppp, 3)) return std::nullopt;
   const int tenths = ToInt(ppp);
@@ -117,6 +123,12 @@ std::optional<std::string> MilesWithKilometres(std::string_view miles, std::stri
   const std::optional<Miles> parsed = ParseMiles(miles);
   if (!parsed) return std::nullopt;
   return std::string(miles) + "マイル" + std::string(qualifier) + "(" + KilometresOf(*parsed) + ")";
+}
+
+std::optional<double> MilesValue(std::string_view miles) {
+  const std::optional<Miles> parsed = ParseMiles(miles);
+  if (!parsed) return std::nullopt;
+  return parsed->whole + static_cast<double>(parsed->numerator) / parsed->denominator;
 }
 
 bool IsWholeMiles(std::string_view group) {

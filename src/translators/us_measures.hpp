@@ -14,6 +14,9 @@ namespace aerolume {
 // "1000" -> "-0.0ﾟC" as the group gives it.
 std::optional<std::string> TenthsCelsius(std::string_view signAndTenths);
 
+// The same tenths as a number: "1015" -> -1.5.
+std::optional<double> TenthsCelsiusValue(std::string_view signAndTenths);
+
 // ppp in tenths with the leading 9 or 10 dropped: below 500 it is 1000 + ppp/10
 // ("013" -> "1001.3hPa"), from 500 on 900 + ppp/10 ("500" -> "950.0hPa").
 std::optional<std::string> SeaLevelPressure(std::string_view ppp);
@@ -34,6 +37,9 @@ bool IsMiles(std::string_view miles);
 // "1 1/2マイル(約2.4km)"; a qualifier stands after the unit ("1/4マイル未満(約0.4km)").
 std::optional<std::string> MilesWithKilometres(std::string_view miles,
                                                std::string_view qualifier = {});
+
+// The same miles as a number: "1 1/2" -> 1.5.
+std::optional<double> MilesValue(std::string_view miles);
 
 // A whole number of miles, or a fraction of one: the pieces of a US visibility.
 bool IsWholeMiles(std::string_view group);     // 1 or 2 digits

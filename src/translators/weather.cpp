@@ -137,16 +137,32 @@ std::string TranslateWeather(std::string_view group) {
   return result;
 }
 
-void AppendWeather(std::string& result, std::string_view group) {
+namespace {
+
+void RecordPiece(WeatherGroupValue& value, std::string_view piece) {
+  if (piece.size() == 1) {
+    if (value.codeCount == 0) value.intensity = piece[0];
+    return;
+  }
+  if (value.codeCount >= static_cast<int>(value.codes.size())) return;
+  value.codes[static_cast<std::size_t>(value.codeCount++)] = {piece[0], piece[1]};
+}
+
+}  // namespace
+
+void AppendWeather(std::string& result, std::string_view group, WeatherGroupValue* value) {
   std::string_view rest = group;
   while (!rest.empty()) {
     std::size_t length = 0;
     const std::string_view word = NextWord(rest, length);
     if (word.empty()) {
       result += rest;
+      // A group with pieces that are no weather code gives no weather value.
+      if (value) *value = WeatherGroupValue{};
       break;
     }
     result += word;
+    if (value) RecordPiece(*value, rest.substr(0, length));
     rest.remove_prefix(length);
   }
 }

@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "decoder/report_values.hpp"
+
 namespace aerolume {
 
 // Reads the group from the left, replacing each intensity sign and two-letter code
@@ -11,8 +13,10 @@ namespace aerolume {
 // from the first unknown piece on the group is copied unchanged. Empty only for an
 // empty group.
 std::string TranslateWeather(std::string_view group);
-// The same words, written at the end of `result`.
-void AppendWeather(std::string& result, std::string_view group);
+// The same words, written at the end of `result`; with `value`, the sign and the
+// codes read are recorded there as well, unless a piece is unknown: then the value
+// is left with no code.
+void AppendWeather(std::string& result, std::string_view group, WeatherGroupValue* value = nullptr);
 
 // True for a group made wholly of an optional intensity sign and the two-letter
 // codes that TranslateWeather knows (+VCTSRA, DSTS), and for nothing else: a word

@@ -1,0 +1,21 @@
+// Why a category is what it is, in words: "ceiling 800 ft" for the terminal,
+// "雲底 800フィート (BKN008)" for the window.
+#pragma once
+
+#include <string>
+
+#include "conditions/flight_category.hpp"
+
+namespace aerolume {
+
+// "ceiling 800 ft", "visibility 2400 m", both joined by ", " on a tie; "CAVOK";
+// empty for an unknown category.
+std::string CategoryReason(const CategoryJudgement& judgement);
+
+// "雲底 800フィート (BKN008)", "視程 2400m", joined by "、" on a tie.
+std::string CategoryReasonJapanese(const CategoryJudgement& judgement);
+
+// "IFR (ceiling 800 ft)", or "unknown".
+std::string CategoryLine(const CategoryJudgement& judgement);
+
+}  // namespace aerolume

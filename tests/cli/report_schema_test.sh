@@ -1,0 +1,56 @@
+#!/usr/bin/env bash
+# Real outputs of aerolume-cli against docs/report.schema.json: decode --lines --json
+# over the whole shared corpus, decode --json of the test station files, and
+# fetch --json from a server on 127.0.0.1 that this test starts, for a station with
+# both reports and one whose METAR is missing.
+set -euo pipefail
+cli="$1" schema="$2" corpus="$3" data="$4"
+work=$(mktemp -d)
+server_pid=
+cleanup() {
+  [ -n "$server_pid" ] && kill "$server_pid" 2>/dev/null
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+"$cli" decode --lines --json --time-line "2026/12/01 00:00" \
+  "$corpus/japan-metar.txt" "$corpus/japan-taf.txt" "$corpus/world.txt" >"$work/lines.jsonl"
+for file in "$data"/*-metar-*.TXT; do "$cli" decode --json "$file" | tr -d '\n'; echo; done \
+  >"$work/decode.jsonl"
+"$cli" decode --json --taf "$data/RJAA-taf-2.TXT" | tr -d '\n' >>"$work/decode.jsonl"
+echo >>"$work/decode.jsonl"
+
+# The weather server's layout, served by Python's own HTTP server on a free port.
+mkdir -p "$work/www/observations/metar/stations" "$work/www/forecasts/taf/stations"
+cp "$data/RJAA-metar-1.TXT" "$work/www/observations/metar/stations/RJAA.TXT"
+cp "$data/RJAA-taf-2.TXT" "$work/www/forecasts/taf/stations/RJAA.TXT"
+cp "$data/RJAA-taf-2.TXT" "$work/www/forecasts/taf/stations/RJTT.TXT"
+python3 -u -m http.server 0 --bind 127.0.0.1 --directory "$work/www" >"$work/server.log" 2>&1 &
+server_pid=$!
+for _ in $(seq 100); do
+  grep -q "port" "$work/server.log" && break
+  sleep 0.1
+done
+port=$(sed -n 's/.* port \([0-9]*\) .*/\1/p' "$work/server.log" | head -1)
+"$cli" fetch --json --server "http://127.0.0.1:$port" RJAA RJTT >"$work/fetch.jsonl" 2>/dev/null || true
+
+python3 - "$schema" "$work"/*.jsonl <<'PYTHON'
+import json, sys
+from jsonschema import Draft202012Validator
+
+schema = json.load(open(sys.argv[1]))
+Draft202012Validator.check_schema(schema)
+validator = Draft202012Validator(schema)
+checked = failed = 0
+for name in sys.argv[2:]:
+    for number, line in enumerate(open(name, encoding="utf-8"), 1):
+        if not line.strip():
+            continue
+        checked += 1
+        for error in validator.iter_errors(json.loads(line)):
+            failed += 1
+            print(f"{name}:{number}: {error.json_path}: {error.message[:300]}")
+            break
+print(f"{checked} objects checked, {failed} not matching the schema")
+sys.exit(1 if failed or checked < 1900 else 0)
+PYTHON
