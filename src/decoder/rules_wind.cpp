@@ -161,7 +161,8 @@ void ApplyWind(DecodeContext& c) {
   }
   AppendGust(text, wind, gust);
   text += "の風";
-  RecordWind(c, Left(g, 3) == "VRB" ? -1 : ToInt(Left(g, 3)), speed, GustSpeed(g));
+  RecordWind(c, wind.direction == "VRB" ? -1 : ToInt(wind.direction), Knots(speed, wind.unit),
+             Knots(gust, wind.unit));
 }
 
 // A bound above 360 (400V020) is no sector of the wind.
