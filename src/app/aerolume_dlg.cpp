@@ -14,6 +14,7 @@
 #include "app/about_dlg.hpp"
 #include "app/app_font.hpp"
 #include "app/app_icon.hpp"
+#include "app/category_badge.hpp"
 #include "app/dialog_template.hpp"
 #include "app/station_combo_box.hpp"
 #include "retrieval/station_status.hpp"
@@ -128,6 +129,7 @@ void CAerolumeDlg::CreateControls() {
       widget->setGeometry(rect);
     }
   }
+  m_categoryBadge = new aerolume::CategoryBadge(m_edtMetarTime);
   connect(m_cmbStation, &aerolume::StationComboBox::closeUp, this,
           &CAerolumeDlg::OnCbnCloseupStation);
 }
@@ -208,6 +210,7 @@ QWidget* CAerolumeDlg::FieldWidget(ReportField field) const {
 // the user's scroll position or selection.
 void CAerolumeDlg::SetField(ReportField field, const std::string& text) {
   QWidget* widget = FieldWidget(field);
+  if (field == ReportField::MetarTime && text.empty()) m_categoryBadge->hide();
   const QString fieldText = ToFieldText(text);
   if (auto* line = qobject_cast<QLineEdit*>(widget)) {
     if (line->text() == fieldText) return;
@@ -235,6 +238,10 @@ void CAerolumeDlg::ShowWind(const std::string& stationCode, const aerolume::Wind
   const QString line = QString::fromStdString(aerolume::RunwayWindLine(runways, wind));
   m_lblRunwayWind->setText(line);
   m_lblRunwayWind->setToolTip(m_wndWind->toolTip());
+}
+
+void CAerolumeDlg::ShowCategory(const aerolume::CategoryJudgement& judgement) {
+  m_categoryBadge->ShowCategory(judgement);
 }
 
 // The busy cursor says a download runs; the window still answers meanwhile.
