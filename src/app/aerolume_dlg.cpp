@@ -14,6 +14,7 @@
 #include "app/about_dlg.hpp"
 #include "app/app_font.hpp"
 #include "app/app_icon.hpp"
+#include "app/category_badge.hpp"
 #include "app/dialog_template.hpp"
 #include "app/field_frame_style.hpp"
 #include "app/phrase_lines.hpp"
@@ -133,6 +134,7 @@ void CAerolumeDlg::CreateControls() {
       widget->setGeometry(rect);
     }
   }
+  m_categoryBadge = new aerolume::CategoryBadge(m_edtMetarTime);
   connect(m_cmbStation, &aerolume::StationComboBox::closeUp, this,
           &CAerolumeDlg::OnCbnCloseupStation);
   connect(m_cmbStation, &aerolume::StationComboBox::chosenByKeyboard, this,
@@ -217,6 +219,7 @@ QWidget* CAerolumeDlg::FieldWidget(ReportField field) const {
 // the user's scroll position or selection.
 void CAerolumeDlg::SetField(ReportField field, const std::string& text) {
   QWidget* widget = FieldWidget(field);
+  if (field == ReportField::MetarTime && text.empty()) m_categoryBadge->hide();
   const QString fieldText = ToFieldText(text);
   if (auto* line = qobject_cast<QLineEdit*>(widget)) {
     if (line->text() == fieldText) return;
@@ -251,6 +254,10 @@ void CAerolumeDlg::ShowWind(const std::string& stationCode, const aerolume::Wind
   m_lblRunwayWind->setText(aerolume::BreakBetweenPhrases(line, m_lblRunwayWind->fontMetrics(),
                                                          m_lblRunwayWind->contentsRect().width()));
   m_lblRunwayWind->setToolTip(m_wndWind->toolTip());
+}
+
+void CAerolumeDlg::ShowCategory(const aerolume::CategoryJudgement& judgement) {
+  m_categoryBadge->ShowCategory(judgement);
 }
 
 // The busy cursor and the title say a download runs; the window still answers

@@ -19,6 +19,7 @@ class QStyle;
 class CWindWnd;
 
 namespace aerolume {
+class CategoryBadge;
 class MessageSink;
 class StationComboBox;
 }  // namespace aerolume
@@ -37,6 +38,7 @@ class CAerolumeDlg : public QDialog, public aerolume::ReportView {
   void SetFieldCause(aerolume::ReportField field, const std::string& cause) override;
   void ShowMessage(const std::string& text, aerolume::MessageIcon icon) override;
   void ShowWind(const std::string& stationCode, const aerolume::WindValues& wind) override;
+  void ShowCategory(const aerolume::CategoryJudgement& judgement) override;
   void ShowBusy(bool busy) override;
   void ShowStationStatus(const aerolume::StationStatus& status) override;
 
@@ -75,6 +77,7 @@ class CAerolumeDlg : public QDialog, public aerolume::ReportView {
   QPlainTextEdit* m_edtMetarRaw = nullptr;
   QPlainTextEdit* m_edtMetarDecoded = nullptr;
   QLineEdit* m_edtMetarTime = nullptr;
+  aerolume::CategoryBadge* m_categoryBadge = nullptr;  // inside the METAR's time field
   QPlainTextEdit* m_edtTafRaw = nullptr;
   QPlainTextEdit* m_edtTafDecoded = nullptr;
   QLineEdit* m_edtTafTime = nullptr;

@@ -50,6 +50,7 @@ class FetchRecorder : public ReportView, public ReportSource {
     m_io.err << std::flush;
   }
   void ShowWind(const std::string&, const WindValues& wind) override { m_wind = wind; }
+  void ShowCategory(const CategoryJudgement& judgement) override { m_category = judgement; }
 
   bool Downloaded() const { return m_downloaded; }
   bool Shown(ReportField timeField) const { return m_shownFields.count(timeField) != 0; }
@@ -62,6 +63,7 @@ class FetchRecorder : public ReportView, public ReportSource {
   const std::vector<std::string>& Messages() const { return m_messages; }
   const std::vector<DownloadFailure>& Failures() const { return m_failures; }
   const std::optional<WindValues>& Wind() const { return m_wind; }
+  const std::optional<CategoryJudgement>& Category() const { return m_category; }
   ReportOrigin Origin(ReportKind kind) const {
     return kind == ReportKind::Metar ? m_metarOrigin : m_tafOrigin;
   }
@@ -78,6 +80,7 @@ class FetchRecorder : public ReportView, public ReportSource {
   std::vector<std::string> m_messages;
   std::vector<DownloadFailure> m_failures;
   std::optional<WindValues> m_wind;
+  std::optional<CategoryJudgement> m_category;
   ReportOrigin m_metarOrigin = ReportOrigin::Primary;
   ReportOrigin m_tafOrigin = ReportOrigin::Primary;
 };
@@ -93,14 +96,6 @@ void AppendSection(std::string& text, const std::string& section) {
   text += section;
 }
 
-// "category: IFR (ceiling 800 ft)": the flight category of the METAR shown.
-std::string CategoryText(const std::string& station, const std::string& metarText) {
-  ReportState state;
-  state.m_stationCode = station;
-  ComposeReport(state, ReportKind::Metar, metarText);
-  return "category: " + CategoryLine(JudgeCategory(state.m_metarValues.observed)) + '\n';
-}
-
 std::string FetchText(const std::string& station, const FetchRecorder& recorder) {
   std::string text;
   const auto appendReport = [&](const char* heading, ReportField time, ReportField raw,
@@ -114,12 +109,12 @@ std::string FetchText(const std::string& station, const FetchRecorder& recorder)
   };
   appendReport("METAR", ReportField::MetarTime, ReportField::MetarRaw, ReportField::MetarDecoded);
   appendReport("TAF", ReportField::TafTime, ReportField::TafRaw, ReportField::TafDecoded);
-  // The METAR's category heads the wind's section.
-  std::string closing;
-  if (recorder.Shown(ReportField::MetarTime)) closing = CategoryText(station, recorder.MetarText());
-  if (recorder.Wind())
-    closing += WindLine(*recorder.Wind()) + RunwaysText(station, *recorder.Wind());
-  if (!closing.empty()) AppendSection(text, closing);
+  if (recorder.Category()) {
+    AppendSection(text, "category: " + CategoryLine(*recorder.Category()) + '\n');
+  }
+  if (recorder.Wind()) {
+    AppendSection(text, WindLine(*recorder.Wind()) + RunwaysText(station, *recorder.Wind()));
+  }
   return text;
 }
 

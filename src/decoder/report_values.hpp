@@ -5,8 +5,11 @@
 
 #include <array>
 #include <cstddef>
+#include <cstring>
+#include <new>
 #include <optional>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include "translators/utc_time.hpp"
@@ -14,23 +17,38 @@
 namespace aerolume {
 
 // A list of at most N values kept inline: recording a group's value never
-// allocates. A report with more groups of a kind than any real one keeps the first N.
+// allocates, and an empty list costs nothing to make, clear or copy (only the values
+// it holds are copied). A report with more groups of a kind than any real one keeps
+// the first N.
 template <typename T, std::size_t N>
 class BoundedList {
+  static_assert(std::is_trivially_copyable_v<T> && std::is_trivially_destructible_v<T>);
+
  public:
+  BoundedList() = default;
+  BoundedList(const BoundedList& other) { CopyFrom(other); }
+  BoundedList& operator=(const BoundedList& other) {
+    CopyFrom(other);
+    return *this;
+  }
+
   void Push(const T& value) {
-    if (m_size < N) m_items[m_size++] = value;
+    if (m_size < N) std::memcpy(m_storage + sizeof(T) * m_size++, &value, sizeof(T));
   }
   std::size_t size() const { return m_size; }
   bool empty() const { return m_size == 0; }
-  const T* begin() const { return m_items.data(); }
-  const T* end() const { return m_items.data() + m_size; }
-  T& back() { return m_items[m_size - 1]; }
-  const T& operator[](std::size_t i) const { return m_items[i]; }
+  const T* begin() const { return std::launder(reinterpret_cast<const T*>(m_storage)); }
+  const T* end() const { return begin() + m_size; }
+  const T& operator[](std::size_t i) const { return begin()[i]; }
   void clear() { m_size = 0; }
 
  private:
-  std::array<T, N> m_items{};
+  void CopyFrom(const BoundedList& other) {
+    m_size = other.m_size;
+    std::memcpy(m_storage, other.m_storage, sizeof(T) * m_size);
+  }
+
+  alignas(T) unsigned char m_storage[sizeof(T) * N];
   std::size_t m_size = 0;
 };
 

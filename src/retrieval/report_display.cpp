@@ -33,6 +33,7 @@ void Present(ReportState& state, ReportView& view, ReportKind kind, const std::s
   if (IsStatusText(text)) return;
   view.SetField(fields.raw, shown.raw);
   view.SetField(fields.decoded, shown.decoded);
+  if (shown.category) view.ShowCategory(*shown.category);
 }
 
 }  // namespace
@@ -47,6 +48,7 @@ void SetReportFields(ReportView& view, ReportKind kind, const ShownReport& shown
   view.SetFieldCause(fields.time, shown.cause);
   view.SetField(fields.raw, shown.raw);
   view.SetField(fields.decoded, shown.decoded);
+  if (shown.category) view.ShowCategory(*shown.category);
 }
 
 bool IsShownText(const std::string& text) {
@@ -78,6 +80,7 @@ ShownReport ComposeReport(ReportState& state, ReportKind kind, const std::string
   DecodeReportText(state, isMetar, SplitReportGroupViews(shown.raw, state.m_stationCode), decoded);
   shown.decoded = std::move(decoded.text);
   shown.lineEnds = std::move(decoded.lineEnds);
+  if (isMetar) shown.category = JudgeCategory(state.m_metarValues.observed);
   return shown;
 }
 

@@ -26,11 +26,13 @@ struct ShownReport {
   std::vector<std::string> Lines() const;
   // The message for a time line that cannot be read; the fields then stay empty.
   std::optional<std::string> error;
+  // A decoded METAR's flight category.
+  std::optional<CategoryJudgement> category;
 };
 
 // Status texts ("404") fill the time field, and its cause, only. A file sets m_timeLine, then the
 // time, raw text and decoded text; a METAR first clears m_pastObservation and
-// leaves its observed wind in the state.
+// leaves its observed wind and its values in the state, and its category in the report.
 ShownReport ComposeReport(ReportState& state, ReportKind kind, const std::string& text);
 
 std::string UnreadableTimeMessage(const std::string& timeLine);

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "conditions/flight_category.hpp"
 #include "decoder/report_state.hpp"
 
 namespace aerolume {
@@ -42,6 +43,9 @@ class ReportView {
   virtual void ShowMessage(const std::string& text, MessageIcon icon) = 0;
   // Hands the station and its observed wind to the wind display and restarts it.
   virtual void ShowWind(const std::string& stationCode, const WindValues& wind) = 0;
+  // The flight category of the METAR just shown, beside its time; a cleared time
+  // field takes it away.
+  virtual void ShowCategory(const CategoryJudgement& /*judgement*/) {}
   // A download the user asked for has begun (true) or ended (false).
   virtual void ShowBusy(bool /*busy*/) {}
   virtual void ShowStationStatus(const StationStatus& /*status*/) {}

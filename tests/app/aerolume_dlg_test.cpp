@@ -23,6 +23,7 @@
 
 #include "../net/loopback_servers.hpp"
 #include "app/about_dlg.hpp"
+#include "app/category_badge.hpp"
 #include "app/dialog_template.hpp"
 #include "app/station_combo_box.hpp"
 #include "retrieval/report_download.hpp"
@@ -541,6 +542,42 @@ TEST(DialogRefreshTest, RefreshDuringAFailureBoxLeavesTheCycleWhole) {
 }
 
 // Text from the server is shown as it stands, never as markup.
+TEST_F(DialogTest, MetarTimeCarriesTheCategoryBadge) {
+  struct Case {
+    const char* sky;  // the METAR's groups after its wind
+    FlightCategory category;
+    const char* tooltip;
+  };
+  const Case cases[] = {
+      {"9999 FEW030", FlightCategory::Vfr, "雲底なし、視程 10km以上"},
+      {"8000 BKN020", FlightCategory::Mvfr, "雲底 2000フィート (BKN020)、視程 8000m"},
+      {"9999 BKN008", FlightCategory::Ifr, "雲底 800フィート (BKN008)"},
+      {"2400 BR FEW030", FlightCategory::Ifr, "視程 2400m"},
+      {"0400 FG VV002", FlightCategory::Lifr, "雲底 200フィート (VV002)、視程 400m"},
+      {"Q1012", FlightCategory::Unknown, ""},
+  };
+  auto* timeField = Control<QLineEdit>(dialog, kMetarTime);
+  auto* badge = dialog.findChild<CategoryBadge*>("metarCategory");
+  ASSERT_NE(badge, nullptr);
+  EXPECT_EQ(badge->parentWidget(), timeField);
+  EXPECT_TRUE(timeField->rect().contains(badge->geometry()));
+  for (const Case& c : cases) {
+    source.metarText = std::string("2012/05/06 12:00 RJTT 061200Z 27015KT ") + c.sky;
+    ChooseStation(dialog, IndexOf(dialog, "RJOO"));  // another station first, so it fetches
+    ChooseStation(dialog, IndexOf(dialog, "RJTT"));
+    const bool known = c.category != FlightCategory::Unknown;
+    EXPECT_EQ(!badge->isHidden(), known) << c.sky;
+    if (!known) continue;
+    EXPECT_EQ(badge->text().toStdString(), CategoryName(c.category)) << c.sky;
+    EXPECT_EQ(badge->toolTip().toStdString(), c.tooltip) << c.sky;
+    EXPECT_TRUE(badge->styleSheet().contains(CategoryColour(c.category).name())) << c.sky;
+  }
+  // A METAR the server does not have takes the badge away with the time.
+  source.metarText = "404";
+  ChooseStation(dialog, IndexOf(dialog, "RJOO"));
+  EXPECT_TRUE(badge->isHidden());
+}
+
 TEST(DialogMessageBoxTest, RichTextTimeLineIsShownAsText) {
   MessageBoxSink boxes;
   FakeSource source;

@@ -60,6 +60,10 @@ TEST(FetchCommandTest, PrintsBothReportsAndTheWind) {
   // RJTT's four runways, worst case over 300V020: 34L and 34R tie on the headwind, and
   // 34R is the longer.
   EXPECT_NE(run.out.find("\n\nwind: 340 5 300 20\nrunway: RWY"), std::string::npos) << run.out;
+  // The METAR's flight category, in a section of its own before the wind.
+  EXPECT_NE(run.out.find("\n\ncategory: VFR (no ceiling, visibility 10 km or more)\n\nwind: "),
+            std::string::npos)
+      << run.out;
   EXPECT_NE(run.out.find("\nrunway: RWY34R 向かい風3KT 横風4KT(右から) (favoured)\n"),
             std::string::npos)
       << run.out;
@@ -73,6 +77,11 @@ TEST(FetchCommandTest, JsonCarriesTheDecodeObjects) {
   const nlohmann::json fetched = run.Json();
   EXPECT_EQ(fetched["station"], "RJTT");
   EXPECT_EQ(fetched["ok"], true);
+  EXPECT_EQ(fetched["metar"]["values"]["flight_category"], "VFR");
+  EXPECT_EQ(fetched["metar"]["values"]["temperature_c"], 25.0);
+  EXPECT_EQ(fetched["metar"]["periods"], nullptr);
+  EXPECT_FALSE(fetched["taf"]["periods"].empty());
+  EXPECT_FALSE(fetched["taf"]["hours"].empty());
   EXPECT_TRUE(fetched["messages"].empty());
   EXPECT_EQ(fetched["details"], nlohmann::json::array());
   EXPECT_EQ(
