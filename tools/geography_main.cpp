@@ -8,7 +8,6 @@
 // coasts (their own precision) and to six decimals for the stations.
 #include <cmath>
 #include <cstdio>
-#include <exception>
 #include <fstream>
 #include <nlohmann/json.hpp>
 #include <sstream>
@@ -18,6 +17,7 @@
 #include <vector>
 
 #include "airfield_data.hpp"
+#include "generator_support.hpp"
 #include "stations/station_catalogue.hpp"
 
 namespace aerolume {
@@ -38,17 +38,7 @@ struct Options {
 
 Options ParseOptions(int argc, char** argv) {
   Options options;
-  for (int i = 1; i < argc; ++i) {
-    const std::string_view option = argv[i];
-    if (i + 1 == argc) throw std::invalid_argument(std::string(kUsage));
-    if (option == "--data") {
-      options.dataDir = argv[++i];
-    } else if (option == "--source") {
-      options.sourceDir = argv[++i];
-    } else {
-      throw std::invalid_argument(std::string(kUsage));
-    }
-  }
+  ReadOptions(argc, argv, kUsage, {{"--data", &options.dataDir}, {"--source", &options.sourceDir}});
   return options;
 }
 
@@ -58,11 +48,6 @@ std::string ReadFile(const std::string& path) {
   std::ostringstream text;
   text << in.rdbuf();
   return text.str();
-}
-
-void WriteFile(const std::string& path, const std::string& text) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  if (!out || !(out << text) || !out.flush()) throw std::runtime_error("cannot write " + path);
 }
 
 long TenThousandths(const nlohmann::json& degrees) {
@@ -171,9 +156,9 @@ int Run(int argc, char** argv) {
   const Options options = ParseOptions(argc, argv);
   const nlohmann::json land =
       nlohmann::json::parse(ReadFile(options.dataDir + "/japan-land-50m.geojson"));
-  WriteFile(options.sourceDir + "/geography/japan_coasts_data.cpp", CoastTableSource(land));
-  WriteFile(options.sourceDir + "/stations/station_positions_data.cpp",
-            PositionTableSource(LoadAirfields(options.dataDir)));
+  WriteWholeFile(options.sourceDir + "/geography/japan_coasts_data.cpp", CoastTableSource(land));
+  WriteWholeFile(options.sourceDir + "/stations/station_positions_data.cpp",
+                 PositionTableSource(LoadAirfields(options.dataDir)));
   return 0;
 }
 
@@ -182,10 +167,6 @@ int Run(int argc, char** argv) {
 }  // namespace aerolume
 
 int main(int argc, char** argv) {
-  try {
-    return aerolume::Run(argc, argv);
-  } catch (const std::exception& error) {
-    std::fprintf(stderr, "aerolume_geography: %s\n", error.what());
-    return 1;
-  }
+  return aerolume::RunReportingFailures("aerolume_geography",
+                                        [&] { return aerolume::Run(argc, argv); });
 }

@@ -16,13 +16,7 @@ namespace {
 using testing_support::ApiAnswerFile;
 using testing_support::HttpTestServer;
 using testing_support::RunCliWords;
-
-std::string TestFile(const std::string& name) {
-  std::ifstream file(std::string(AEROLUME_TEST_DATA) + "/" + name, std::ios::binary);
-  std::ostringstream bytes;
-  bytes << file.rdbuf();
-  return bytes.str();
-}
+using testing_support::TestDataFile;
 
 // A Data API answering the batch with `status` and `body`, and a weather server that
 // has RJAA's file only (tests/data/RJAA-metar-1.TXT, 2018-09-26 19:45Z).
@@ -42,7 +36,7 @@ struct Servers {
                          reply.set_content("Not Found", "text/html");
                          return;
                        }
-                       reply.set_content(TestFile("RJAA-metar-1.TXT"), "text/plain");
+                       reply.set_content(TestDataFile("RJAA-metar-1.TXT"), "text/plain");
                      });
         }) {}
   HttpTestServer api;

@@ -13,19 +13,14 @@
 #include <sstream>
 #include <thread>
 
+#include "../api_answer_files.hpp"
 #include "loopback_servers.hpp"
 
 namespace aerolume {
 namespace {
 
 using testing_support::HttpTestServer;
-
-std::string TestFile(const std::string& name) {
-  std::ifstream file(std::string(AEROLUME_TEST_DATA) + "/" + name, std::ios::binary);
-  std::ostringstream bytes;
-  bytes << file.rdbuf();
-  return bytes.str();
-}
+using testing_support::TestDataFile;
 
 // Real files of tests/data (sources in SOURCES.tsv), RJAA's standing in for stations
 // without one of their own, and three faults: RJTT stalls, RJCC is 404, RJFF garbage.
@@ -67,8 +62,8 @@ class WeatherServer {
     } else if (code == "RJFF") {
       reply.set_content("<html><body>maintenance</body></html>\n", "text/html");
     } else {
-      const std::string file = TestFile(code + "-metar-1.TXT");
-      reply.set_content(file.empty() ? TestFile("RJAA-metar-1.TXT") : file, "text/plain");
+      const std::string file = TestDataFile(code + "-metar-1.TXT");
+      reply.set_content(file.empty() ? TestDataFile("RJAA-metar-1.TXT") : file, "text/plain");
     }
     --m_running;
   }
