@@ -59,7 +59,10 @@ TEST(FetchCommandTest, PrintsBothReportsAndTheWind) {
       << run.out;
   // RJTT's four runways, worst case over 300V020: 34L and 34R tie on the headwind, and
   // 34R is the longer.
-  EXPECT_NE(run.out.find("\n\nwind: 340 5 300 20\nrunway: RWY"), std::string::npos) << run.out;
+  EXPECT_NE(run.out.find("\ncategory: VFR (no ceiling, visibility 10 km or more)\n"
+                         "wind: 340 5 300 20\nrunway: RWY"),
+            std::string::npos)
+      << run.out;
   EXPECT_NE(run.out.find("\nrunway: RWY34R 向かい風3KT 横風4KT(右から) (favoured)\n"),
             std::string::npos)
       << run.out;
