@@ -8,11 +8,16 @@
 
 namespace aerolume::testing_support {
 
-inline std::string ApiAnswerFile(const std::string& name) {
-  std::ifstream file(std::string(AEROLUME_TEST_DATA) + "/api/" + name, std::ios::binary);
+// A file of tests/data; empty when there is none.
+inline std::string TestDataFile(const std::string& name) {
+  std::ifstream file(std::string(AEROLUME_TEST_DATA) + "/" + name, std::ios::binary);
   std::ostringstream bytes;
   bytes << file.rdbuf();
   return bytes.str();
+}
+
+inline std::string ApiAnswerFile(const std::string& name) {
+  return TestDataFile("api/" + name);
 }
 
 }  // namespace aerolume::testing_support

@@ -5,12 +5,9 @@
 #include <string>
 #include <vector>
 
-namespace aerolume {
+#include "geography/geo_point.hpp"
 
-struct GeoPoint {
-  double lat = 0;  // degrees north
-  double lon = 0;  // degrees east
-};
+namespace aerolume {
 
 struct RunwayRecord {
   std::string leIdent;  // designator of the low end ("16L"), where the ends are given

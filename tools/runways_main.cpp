@@ -10,8 +10,6 @@
 #include <cctype>
 #include <cmath>
 #include <cstdio>
-#include <exception>
-#include <fstream>
 #include <numbers>
 #include <optional>
 #include <sstream>
@@ -21,6 +19,7 @@
 #include <vector>
 
 #include "airfield_data.hpp"
+#include "generator_support.hpp"
 #include "stations/station_catalogue.hpp"
 
 namespace aerolume {
@@ -36,17 +35,7 @@ struct Options {
 
 Options ParseOptions(int argc, char** argv) {
   Options options;
-  for (int i = 1; i < argc; ++i) {
-    const std::string_view option = argv[i];
-    if (i + 1 == argc) throw std::invalid_argument(std::string(kUsage));
-    if (option == "--data") {
-      options.dataDir = argv[++i];
-    } else if (option == "--out") {
-      options.outFile = argv[++i];
-    } else {
-      throw std::invalid_argument(std::string(kUsage));
-    }
-  }
+  ReadOptions(argc, argv, kUsage, {{"--data", &options.dataDir}, {"--out", &options.outFile}});
   return options;
 }
 
@@ -200,11 +189,7 @@ std::string RunwayTableSource(const std::vector<AirfieldRecord>& airfields) {
 
 int Run(int argc, char** argv) {
   const Options options = ParseOptions(argc, argv);
-  const std::string source = RunwayTableSource(LoadAirfields(options.dataDir));
-  std::ofstream out(options.outFile, std::ios::binary | std::ios::trunc);
-  if (!out || !(out << source) || !out.flush()) {
-    throw std::runtime_error("cannot write " + options.outFile);
-  }
+  WriteWholeFile(options.outFile, RunwayTableSource(LoadAirfields(options.dataDir)));
   return 0;
 }
 
@@ -213,10 +198,6 @@ int Run(int argc, char** argv) {
 }  // namespace aerolume
 
 int main(int argc, char** argv) {
-  try {
-    return aerolume::Run(argc, argv);
-  } catch (const std::exception& error) {
-    std::fprintf(stderr, "aerolume_runways: %s\n", error.what());
-    return 1;
-  }
+  return aerolume::RunReportingFailures("aerolume_runways",
+                                        [&] { return aerolume::Run(argc, argv); });
 }

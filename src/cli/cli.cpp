@@ -12,9 +12,9 @@ namespace {
 
 constexpr const char* kVersion = "2.0.0.4";
 
-std::array<const Command*, 5> Commands() {
-  return {&StationsCommand(), &DecodeCommand(), &GroupsCommand(), &FetchCommand(),
-          &CoverageCommand()};
+std::array<const Command*, 6> Commands() {
+  return {&StationsCommand(), &DecodeCommand(),   &GroupsCommand(),
+          &FetchCommand(),    &OverviewCommand(), &CoverageCommand()};
 }
 
 const Command* FindCommand(const std::string& name) {

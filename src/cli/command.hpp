@@ -65,5 +65,6 @@ const Command& DecodeCommand();
 const Command& GroupsCommand();
 const Command& FetchCommand();
 const Command& CoverageCommand();
+const Command& OverviewCommand();
 
 }  // namespace aerolume::cli

@@ -7,6 +7,7 @@
 
 #include "cli/cli.hpp"
 #include "cli/command.hpp"
+#include "cli/download_options.hpp"
 #include "cli/report_json.hpp"
 #include "cli/values_json.hpp"
 #include "conditions/category_reason.hpp"
@@ -198,18 +199,11 @@ int RunFetch(const Arguments& arguments, CommandIo& io) {
       return UsageError(io, FetchCommand(), "unknown station " + operand);
     }
   }
-  const std::optional<std::string> server = arguments.Value("--server");
-  DownloadSettings settings;
-  settings.serverBase = server.value_or(std::string(kDefaultServerBase));
-  if (!IsServerBaseUrl(settings.serverBase)) {
-    return UsageError(io, FetchCommand(), "--server needs an http:// or https:// URL");
+  auto options = ReadDownloadOptions(arguments);
+  if (const auto* message = std::get_if<std::string>(&options)) {
+    return UsageError(io, FetchCommand(), *message);
   }
-  const std::optional<std::string> fallback = arguments.Value("--fallback");
-  if (fallback && !IsServerBaseUrl(*fallback)) {
-    return UsageError(io, FetchCommand(), "--fallback needs an http:// or https:// URL");
-  }
-  settings.fallbackBase =
-      ChooseFallbackBase(server.has_value(), fallback, arguments.Has("--no-fallback"));
+  const DownloadSettings& settings = std::get<DownloadSettings>(options);
   const bool several = stations.size() > 1;
   bool allShown = true;
   for (std::size_t i = 0; i < stations.size(); ++i) {

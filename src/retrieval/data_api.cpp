@@ -143,25 +143,63 @@ bool MarkedMostRecent(const Json& entry) {
   return mark != nullptr && ((mark->is_number() && *mark == 1) || (mark->is_boolean() && *mark));
 }
 
+// The observation with the largest "obsTime" among one station's entries.
+class LatestObservation {
+ public:
+  void Consider(const Json& entry) {
+    if (m_badTime) return;
+    const Json* time = FieldOf(entry, "obsTime");
+    if (time == nullptr) return;
+    const std::optional<std::int64_t> seconds = UnixSeconds(*time);
+    if (!seconds) {
+      m_badTime = true;
+    } else if (*seconds > m_seconds) {
+      m_entry = &entry;
+      m_seconds = *seconds;
+    }
+  }
+
+  ApiReport File() const {
+    if (m_badTime) return Unreadable("JSON: obsTime is not a time in Unix seconds");
+    if (m_entry == nullptr) return NotFound();
+    return FileOf(*m_entry, m_seconds, "rawOb", MetarReportOf);
+  }
+
+ private:
+  const Json* m_entry = nullptr;
+  std::int64_t m_seconds = -1;
+  bool m_badTime = false;
+};
+
+std::string StationOf(const Json& entry) {
+  const Json* code = FieldOf(entry, "icaoId");
+  return code != nullptr && code->is_string() ? code->get<std::string>() : std::string();
+}
+
 }  // namespace
 
 ApiReport MetarFileFromApi(std::string_view json) {
   auto parsed = ParseArray(json);
   if (auto* failed = std::get_if<ApiReport>(&parsed)) return *failed;
-  const Json* latest = nullptr;
-  std::int64_t latestSeconds = -1;
-  for (const Json& entry : std::get<Json>(parsed)) {
-    const Json* time = FieldOf(entry, "obsTime");
-    if (time == nullptr) continue;
-    const std::optional<std::int64_t> seconds = UnixSeconds(*time);
-    if (!seconds) return Unreadable("JSON: obsTime is not a time in Unix seconds");
-    if (*seconds > latestSeconds) {
-      latest = &entry;
-      latestSeconds = *seconds;
-    }
+  LatestObservation latest;
+  for (const Json& entry : std::get<Json>(parsed)) latest.Consider(entry);
+  return latest.File();
+}
+
+ApiMetarBatch MetarFilesFromApi(std::string_view json) {
+  ApiMetarBatch batch;
+  auto parsed = ParseArray(json);
+  if (auto* failed = std::get_if<ApiReport>(&parsed)) {
+    batch.unreadable = failed->text;
+    return batch;
   }
-  if (latest == nullptr) return NotFound();
-  return FileOf(*latest, latestSeconds, "rawOb", MetarReportOf);
+  std::map<std::string, LatestObservation, std::less<>> latest;
+  for (const Json& entry : std::get<Json>(parsed)) {
+    std::string code = StationOf(entry);
+    if (!code.empty()) latest[std::move(code)].Consider(entry);
+  }
+  for (const auto& [code, observation] : latest) batch.stations.emplace(code, observation.File());
+  return batch;
 }
 
 ApiReport TafFileFromApi(std::string_view json) {

@@ -2,6 +2,9 @@
 // JSON answers turned into the files the weather server keeps.
 #pragma once
 
+#include <functional>
+#include <map>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -21,6 +24,15 @@ struct ApiReport {
 // The latest observation (the largest "obsTime"); "METAR " or "SPECI " before the
 // report and "=" after it are dropped.
 ApiReport MetarFileFromApi(std::string_view json);
+// An answer for many stations at once, read station by station: a station's own bad
+// entry costs that station only.
+struct ApiMetarBatch {
+  std::optional<std::string> unreadable;  // the whole answer: not JSON, or not an array of reports
+  std::map<std::string, ApiReport, std::less<>> stations;  // by "icaoId"; absent when not named
+};
+// Each station's latest observation, chosen as MetarFileFromApi chooses it.
+ApiMetarBatch MetarFilesFromApi(std::string_view json);
+
 // The entry marked "mostRecent", else the latest "issueTime" (Unix seconds, or
 // "2025-10-03T22:00:00.000Z" / "2023-11-03 21:54:03.000Z"); "TAF " is put before a
 // report without it.

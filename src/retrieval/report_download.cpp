@@ -18,8 +18,6 @@ namespace {
 
 constexpr std::string_view kMetarPath = "/observations/metar/stations/";
 constexpr std::string_view kTafPath = "/forecasts/taf/stations/";
-// When libcurl cannot set up a handle at all.
-constexpr std::string_view kPrepareFailedCause = "通信の準備ができません";
 constexpr std::string_view kPrepareFailedWords = "curl_easy_init() failed";
 
 // One of the two files of a pass, with where the second source keeps the same report.

@@ -25,6 +25,8 @@ inline constexpr std::string_view kOpenFailedMessage = "InternetOpen(_T(\"Aerolu
 inline constexpr std::string_view kOpenUrlFailedMessage = "InternetOpenUrl(hInternet, ...) Error";
 inline constexpr std::string_view kMetarReadFailedMessage = "InternetReadFile(M) Error";
 inline constexpr std::string_view kTafReadFailedMessage = "InternetReadFile(T) Error";
+// When libcurl cannot set up a handle at all.
+inline constexpr std::string_view kPrepareFailedCause = "通信の準備ができません";
 
 // Every transfer is bounded, so a server that never answers ends in a message
 // instead of a frozen program, and a runaway body cannot fill memory.
