@@ -139,13 +139,17 @@ std::string TranslateWeather(std::string_view group) {
 
 namespace {
 
+// A piece is a sign, a code, or a word read from several (+FC, DRSN, BLSN): its sign
+// and each of its codes are recorded.
 void RecordPiece(WeatherGroupValue& value, std::string_view piece) {
-  if (piece.size() == 1) {
+  if (piece.size() % 2 == 1) {
     if (value.codeCount == 0) value.intensity = piece[0];
-    return;
+    piece.remove_prefix(1);
   }
-  if (value.codeCount >= static_cast<int>(value.codes.size())) return;
-  value.codes[static_cast<std::size_t>(value.codeCount++)] = {piece[0], piece[1]};
+  for (; piece.size() >= 2; piece.remove_prefix(2)) {
+    if (value.codeCount >= static_cast<int>(value.codes.size())) return;
+    value.codes[static_cast<std::size_t>(value.codeCount++)] = {piece[0], piece[1]};
+  }
 }
 
 }  // namespace

@@ -64,7 +64,7 @@ void ReadLine(std::string_view line, ReadLines& read) {
   } else if (line.starts_with(kVisibility) && line.find("マイル") != std::string_view::npos) {
     read.milesVisibility = true;
     read.visibilityMetres.reset();
-  } else if (line == "快晴") {
+  } else if (line.starts_with("CAVOK(")) {
     read.cavok = true;
   }
   for (std::string_view amount : {"FEW", "SCT", "BKN", "OVC"}) {
@@ -165,7 +165,7 @@ void ExpectMetarAgreement(const MetarValues& values, const std::vector<std::stri
 bool StartsPeriod(std::string_view line, std::string_view before) {
   if (line.ends_with("の予報") && !StartsParagraph(line)) return !before.starts_with("確率");
   if (line.starts_with("確率")) return true;
-  if (line.ends_with("分から")) return true;
+  if (line.ends_with("分から") || line.ends_with("時から")) return true;
   const bool change = StartsParagraph(line) && (line.find("のちに") != std::string_view::npos ||
                                                 line.find("ときどき") != std::string_view::npos);
   return change && !before.starts_with("確率");
