@@ -60,10 +60,19 @@ WeatherValues PrevailingAt(const TafValues& taf, UtcMinutes time) {
 
 std::vector<WeatherValues> AlternativesAt(const TafValues& taf, UtcMinutes time) {
   std::vector<WeatherValues> alternatives;
+  for (TafAlternative& group : AlternativeGroupsAt(taf, time)) {
+    alternatives.push_back(std::move(group.values));
+  }
+  return alternatives;
+}
+
+std::vector<TafAlternative> AlternativeGroupsAt(const TafValues& taf, UtcMinutes time) {
+  std::vector<TafAlternative> alternatives;
   const WeatherValues prevailing = PrevailingAt(taf, time);
   for (const TafPeriod& period : taf.periods) {
     if (IsAlternative(period.kind) && Covers(period, time)) {
-      alternatives.push_back(Changed(prevailing, period.values));
+      alternatives.push_back(
+          {period.kind, period.probabilityPercent, Changed(prevailing, period.values)});
     }
   }
   return alternatives;

@@ -17,6 +17,14 @@ WeatherValues PrevailingAt(const TafValues& taf, UtcMinutes time);
 // prevailing ones changed by what the group names.
 std::vector<WeatherValues> AlternativesAt(const TafValues& taf, UtcMinutes time);
 
+// One of those, with the group that allows it.
+struct TafAlternative {
+  PeriodKind kind = PeriodKind::Temporary;  // TEMPO, PROB or PROB TEMPO
+  int probabilityPercent = -1;              // PROB30 and PROB40; -1 for a TEMPO
+  WeatherValues values;
+};
+std::vector<TafAlternative> AlternativeGroupsAt(const TafValues& taf, UtcMinutes time);
+
 struct TafHour {
   UtcMinutes time;
   CategoryJudgement prevailing;
