@@ -76,5 +76,6 @@ const Command& FetchCommand();
 const Command& CoverageCommand();
 const Command& OverviewCommand();
 const Command& HistoryCommand();
+const Command& TafHoursCommand();
 
 }  // namespace aerolume::cli

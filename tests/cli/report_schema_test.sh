@@ -2,8 +2,8 @@
 # Real outputs of aerolume-cli against docs/report.schema.json: decode --lines --json
 # over the whole shared corpus, decode --json of the test station files, and
 # fetch --json from a server on 127.0.0.1 that this test starts, for a station with
-# both reports and one whose METAR is missing and history --json of a station with
-# SPECIs.
+# both reports and one whose METAR is missing, history --json of a station with SPECIs
+# and taf-hours --json.
 set -euo pipefail
 cli="$1" schema="$2" corpus="$3" data="$4"
 source "$(dirname "$0")/http_server.sh"
@@ -34,6 +34,9 @@ start_http_server "$work/www" "$work/server.log"
 "$cli" fetch --json --server "http://127.0.0.1:$port" RJAA RJTT >"$work/fetch.jsonl" 2>/dev/null || true
 "$cli" history --json --fallback "http://127.0.0.1:$port/api" RJTY | tr -d '\n' >"$work/history.jsonl"
 echo >>"$work/history.jsonl"
+"$cli" taf-hours --json --no-fallback --server "http://127.0.0.1:$port" RJAA | tr -d '\n' \
+  >"$work/taf-hours.jsonl"
+echo >>"$work/taf-hours.jsonl"
 
 python3 - "$schema" "$work"/*.jsonl <<'PYTHON'
 import json, sys
