@@ -69,6 +69,23 @@ void StationOverview::SetFailure(std::string_view code, std::string why) {
   station->failure = std::move(why);
 }
 
+void StationOverview::RefreshMetarFile(std::string_view code, const std::string& text) {
+  OverviewStation* station = FindStation(code);
+  if (station == nullptr) return;
+  if (!station->HasReport()) {
+    SetMetarFile(code, text);
+    return;
+  }
+  OverviewStation kept = *station;
+  SetMetarFile(code, text);
+  if (!station->HasReport() || *station->observed < *kept.observed) *station = std::move(kept);
+}
+
+void StationOverview::RefreshFailure(std::string_view code, std::string why) {
+  const OverviewStation* station = Find(code);
+  if (station != nullptr && !station->HasReport()) SetFailure(code, std::move(why));
+}
+
 FlightCategory CategoryOf(const OverviewStation& station) {
   return station.HasReport() ? station.judgement.category : FlightCategory::Unknown;
 }
