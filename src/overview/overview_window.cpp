@@ -105,7 +105,7 @@ void OverviewWindow::CreateControls() {
   splitter->addWidget(m_map);
   splitter->addWidget(m_table);
   splitter->setStretchFactor(0, 1);
-  splitter->setSizes({780, 620});
+  splitter->setSizes({760, 740});
   auto* legend = new QLabel(LegendText());
   legend->setTextFormat(Qt::RichText);
   m_countLine = new QLabel;
@@ -119,7 +119,7 @@ void OverviewWindow::CreateControls() {
   layout->addWidget(splitter, 1);
   layout->addLayout(footer);
   setTabOrder(m_map, m_table);
-  resize(1400, 860);
+  resize(1520, 900);
 }
 
 // The map and the table show the same station selected, whichever the user moved.

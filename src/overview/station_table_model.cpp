@@ -32,6 +32,15 @@ int CeilingKey(const WeatherValues& values) {
   return ceiling ? ceiling->feet : kLast;
 }
 
+// The column's header names what the phrase starts with: "視程 2000m" shows as "2000m",
+// "雲底なし" as "なし".
+QString WithoutHeaderWord(const std::string& phrase, std::string_view word) {
+  std::string_view text = phrase;
+  if (text.starts_with(word)) text.remove_prefix(word.size());
+  if (text.starts_with(' ')) text.remove_prefix(1);
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
 int WindKey(const WeatherValues& values) {
   if (!values.wind) return -1;
   return values.wind->calm ? 0 : values.wind->speedKt;
@@ -103,9 +112,9 @@ QVariant StationTableModel::Text(const OverviewStation& station, int column) con
     case Wind:
       return QString::fromStdString(phrases.wind);
     case Visibility:
-      return QString::fromStdString(phrases.visibility);
+      return WithoutHeaderWord(phrases.visibility, "視程");
     case Ceiling:
-      return QString::fromStdString(phrases.ceiling);
+      return WithoutHeaderWord(phrases.ceiling, "雲底");
     case Weather:
       return QString::fromStdString(phrases.weather);
     default:

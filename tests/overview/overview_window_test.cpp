@@ -69,6 +69,14 @@ std::vector<std::string> ReportedCodesInTableOrder(const OverviewWindow& window)
   return codes;
 }
 
+int TableRow(const OverviewWindow& window, const QString& code) {
+  const QAbstractItemModel& model = *window.Table()->model();
+  for (int row = 0; row < model.rowCount(); ++row) {
+    if (model.index(row, 0).data(StationTableModel::kCodeRole).toString() == code) return row;
+  }
+  return -1;
+}
+
 class OverviewWindowTest : public testing::Test {
  protected:
   OverviewWindowTest()
@@ -115,6 +123,12 @@ TEST_F(OverviewWindowTest, ShowsWhatCameAndMarksWhatDidNot) {
         << code;
     EXPECT_EQ(table.index(row, 0).data(Qt::ForegroundRole).isValid(), !reported) << code;
   }
+  // The header names the part, the cell gives its value.
+  const QModelIndex tokyo = table.index(TableRow(*m_window, "RJTT"), 0);
+  EXPECT_EQ(tokyo.siblingAtColumn(StationTableModel::Visibility).data().toString(), "2000m");
+  EXPECT_EQ(tokyo.siblingAtColumn(StationTableModel::Ceiling).data().toString(),
+            "1000フィート (BKN010)");
+  EXPECT_EQ(tokyo.siblingAtColumn(StationTableModel::Wind).data().toString(), "090方向 24KTの風");
   const QImage frame = m_window->Map()->grab().toImage();
   const QPointF grey = m_window->Map()->StationPoint(unreadable);
   EXPECT_EQ(frame.pixelColor(grey.toPoint()), OverviewMap::CategoryColour(FlightCategory::Unknown));
