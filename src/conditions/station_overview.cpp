@@ -34,6 +34,12 @@ StationOverview::StationOverview() {
   for (std::string_view entry : StationCatalogue()) m_stations.push_back(EmptyStation(entry));
 }
 
+std::vector<std::string> StationOverview::Codes() const {
+  std::vector<std::string> codes;
+  for (const OverviewStation& station : m_stations) codes.push_back(station.code);
+  return codes;
+}
+
 OverviewStation* StationOverview::FindStation(std::string_view code) {
   const auto found = std::ranges::find(m_stations, code, &OverviewStation::code);
   return found == m_stations.end() ? nullptr : &*found;

@@ -56,6 +56,8 @@ class StationOverview {
   void RefreshFailure(std::string_view code, std::string why);
 
   const std::vector<OverviewStation>& Stations() const { return m_stations; }
+  // The stations' codes in the same order: what a fetch asks for.
+  std::vector<std::string> Codes() const;
   // Nothing for a code outside the catalogue.
   const OverviewStation* Find(std::string_view code) const;
 

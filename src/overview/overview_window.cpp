@@ -46,21 +46,6 @@ QString LegendText() {
       .join(QStringLiteral("&nbsp;&nbsp;"));
 }
 
-std::vector<std::string> CodesOf(const StationOverview& overview) {
-  std::vector<std::string> codes;
-  for (const OverviewStation& station : overview.Stations()) codes.push_back(station.code);
-  return codes;
-}
-
-// A fetch fails as a whole when no station's report came: why the first one did not.
-std::optional<std::string> WholeFailure(const OverviewFetch& fetch) {
-  for (const OverviewAnswer& answer : fetch.answers) {
-    if (answer.file) return std::nullopt;
-  }
-  if (!fetch.answers.empty()) return fetch.answers.front().failure;
-  return fetch.apiFailure;
-}
-
 }  // namespace
 
 OverviewWindow::OverviewWindow(DownloadSettings settings, QWidget* parent)
@@ -83,6 +68,7 @@ OverviewWindow::OverviewWindow(DownloadSettings settings, QWidget* parent)
 
 void OverviewWindow::CreateControls() {
   m_map = new OverviewMap;
+  m_map->setAccessibleName(QStringLiteral("日本全国の地図"));
   m_model = new StationTableModel(this);
   m_sorted = new QSortFilterProxyModel(this);
   m_sorted->setSourceModel(m_model);
@@ -147,7 +133,7 @@ void OverviewWindow::SelectInTable(const QString& code) {
 }
 
 void OverviewWindow::Refresh() {
-  if (!m_loader.Start(CodesOf(m_overview))) return;
+  if (!m_loader.Start(m_overview.Codes())) return;
   m_progress = std::pair(0, static_cast<int>(m_overview.Stations().size()));
   UpdateTitle();
 }
@@ -166,7 +152,7 @@ void OverviewWindow::OnProgress(int done, int total) {
 void OverviewWindow::OnFetched(const OverviewFetch& fetch) {
   m_progress.reset();
   ApplyAnswers(m_overview, fetch.answers);
-  if (const std::optional<std::string> cause = WholeFailure(fetch)) {
+  if (const std::optional<std::string> cause = WholeFetchFailure(fetch)) {
     m_refreshFailedAt = std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now());
     m_failureCause = *cause;
   } else {
