@@ -5,8 +5,9 @@
 
 class CAerolumeApp {
  public:
-  // The weather server, and the second source asked when it fails (empty for none).
-  CAerolumeApp(std::string serverBase, std::string fallbackBase);
+  // The weather server, and the second source asked when it fails (empty for none);
+  // with `openMap`, the map of Japan opens beside the main dialog.
+  CAerolumeApp(std::string serverBase, std::string fallbackBase, bool openMap = false);
 
   // Runs the main dialog modally; always false, so that the program ends with it.
   bool InitInstance();
@@ -14,4 +15,5 @@ class CAerolumeApp {
  private:
   std::string m_serverBase;
   std::string m_fallbackBase;
+  bool m_openMap = false;
 };

@@ -1,5 +1,6 @@
 #include "app/aerolume_dlg.hpp"
 
+#include <QAction>
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QGuiApplication>
@@ -19,6 +20,7 @@
 #include "app/field_frame_style.hpp"
 #include "app/phrase_lines.hpp"
 #include "app/station_combo_box.hpp"
+#include "overview/overview_window.hpp"
 #include "retrieval/station_status.hpp"
 #include "stations/runway_wind.hpp"
 #include "stations/station_catalogue.hpp"
@@ -151,6 +153,10 @@ void CAerolumeDlg::OnInitDialog() {
   m_titleTimer = new QTimer(this);
   m_titleTimer->setInterval(kTitleInterval);
   connect(m_titleTimer, &QTimer::timeout, this, &CAerolumeDlg::UpdateTitle);
+  m_mapAction = new QAction(QStringLiteral("日本全国の地図(&M)"), this);
+  m_mapAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
+  addAction(m_mapAction);
+  connect(m_mapAction, &QAction::triggered, this, &CAerolumeDlg::OnMap);
   m_cmbStation->setFocus();
 }
 
@@ -316,6 +322,26 @@ void CAerolumeDlg::OnAbout() {
   about.exec();
 }
 
+void CAerolumeDlg::OnMap() {
+  if (m_mapWindow == nullptr) {
+    m_mapWindow = new aerolume::OverviewWindow(m_mapSettings, this);
+    connect(m_mapWindow, &aerolume::OverviewWindow::stationPicked, this,
+            [this](const QString& code) {
+              const int index = m_cmbStation->findText(code, Qt::MatchStartsWith);
+              if (index < 0) return;
+              m_cmbStation->setCurrentIndex(index);
+              OnCbnCloseupStation();
+            });
+  }
+  m_mapWindow->show();
+  m_mapWindow->raise();
+  m_mapWindow->activateWindow();
+}
+
+aerolume::OverviewWindow* CAerolumeDlg::MapWindow() const {
+  return m_mapWindow;
+}
+
 void CAerolumeDlg::keyPressEvent(QKeyEvent* event) {
   switch (event->key()) {
     case Qt::Key_F1:
@@ -333,5 +359,6 @@ void CAerolumeDlg::keyPressEvent(QKeyEvent* event) {
 void CAerolumeDlg::contextMenuEvent(QContextMenuEvent* event) {
   QMenu menu(this);
   menu.addAction(QStringLiteral("バージョン情報 Aerolume(&A)..."), this, &CAerolumeDlg::OnAbout);
+  menu.addAction(m_mapAction);
   menu.exec(event->globalPos());
 }

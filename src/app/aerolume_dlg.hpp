@@ -4,13 +4,16 @@
 
 #include <QDialog>
 #include <QIcon>
+#include <QPointer>
 #include <string>
 
 #include "app/dialog_units.hpp"
 #include "retrieval/fetch_runner.hpp"
+#include "retrieval/report_download.hpp"
 #include "retrieval/report_session.hpp"
 #include "retrieval/report_view.hpp"
 
+class QAction;
 class QLabel;
 class QLineEdit;
 class QTimer;
@@ -20,6 +23,7 @@ class CWindWnd;
 
 namespace aerolume {
 class CategoryBadge;
+class OverviewWindow;
 class MessageSink;
 class StationComboBox;
 }  // namespace aerolume
@@ -50,6 +54,11 @@ class CAerolumeDlg : public QDialog, public aerolume::ReportView {
   void OnAbout();
   // Every ten minutes after the last download: the shown station again, quietly.
   void OnRefreshTimer();
+  // The map of all of Japan (Ctrl+M, the context menu, --map), fetching from `settings`
+  // (SetMapSettings); a station picked there is chosen here as if from the list.
+  void OnMap();
+  void SetMapSettings(aerolume::DownloadSettings settings) { m_mapSettings = std::move(settings); }
+  aerolume::OverviewWindow* MapWindow() const;
 
   const aerolume::ReportSession& Session() const { return m_session; }
   const aerolume::DialogBaseUnits& BaseUnits() const { return m_baseUnits; }
@@ -86,6 +95,9 @@ class CAerolumeDlg : public QDialog, public aerolume::ReportView {
   QTimer* m_refreshTimer = nullptr;
   QTimer* m_titleTimer = nullptr;
   aerolume::StationStatus m_status;
+  QAction* m_mapAction = nullptr;
+  aerolume::DownloadSettings m_mapSettings;
+  QPointer<aerolume::OverviewWindow> m_mapWindow;  // gone once the user closes it
   bool m_busy = false;
   // Declared before the session, which uses it, so that it is destroyed after it.
   aerolume::ThreadFetchRunner m_runner;

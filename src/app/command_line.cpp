@@ -83,6 +83,9 @@ StartOptions ReadCommandLine(int argc, char** argv) {
       QStringLiteral("no-fallback"),
       QStringLiteral("Ask only the weather-data server, whatever --fallback says."));
   parser.addOption(noFallback);
+  const QCommandLineOption map(QStringLiteral("map"),
+                               QStringLiteral("Open the map of all 104 stations at start."));
+  parser.addOption(map);
   // The toolkit spells its options with one dash: "-platform", not "-p -l -a ...".
   parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
   AcceptToolkitOptions(parser);
@@ -101,6 +104,7 @@ StartOptions ReadCommandLine(int argc, char** argv) {
         QStringLiteral("unexpected argument %1").arg(parser.positionalArguments().front()));
   } else {
     options.serverBase = parser.value(server).toStdString();
+    options.openMap = parser.isSet(map);
     const std::optional<std::string> fallbackBase =
         parser.isSet(fallback) ? std::optional(parser.value(fallback).toStdString()) : std::nullopt;
     options.fallbackBase =

@@ -14,6 +14,7 @@ struct StartOptions {
   std::optional<int> exitCode;
   std::string serverBase;
   std::string fallbackBase;  // empty: no second source
+  bool openMap = false;      // --map: the map of all of Japan opens with the main window
 };
 
 // Prints help, the version or the usage error itself (naming the program, not its

@@ -59,12 +59,6 @@ nlohmann::json StationJson(const OverviewStation& station, UtcMinutes now) {
   return object;
 }
 
-std::vector<std::string> OverviewCodes(const StationOverview& overview) {
-  std::vector<std::string> codes;
-  for (const OverviewStation& station : overview.Stations()) codes.push_back(station.code);
-  return codes;
-}
-
 int RunOverview(const Arguments& arguments, CommandIo& io) {
   if (!arguments.operands.empty()) {
     return UsageError(io, OverviewCommand(), "unexpected operand " + arguments.operands.front());
@@ -74,8 +68,8 @@ int RunOverview(const Arguments& arguments, CommandIo& io) {
     return UsageError(io, OverviewCommand(), *message);
   }
   StationOverview overview;
-  const OverviewFetch fetch = FetchOverview(std::get<DownloadSettings>(options),
-                                            OverviewCodes(overview), std::stop_token(), {});
+  const OverviewFetch fetch =
+      FetchOverview(std::get<DownloadSettings>(options), overview.Codes(), std::stop_token(), {});
   if (!fetch.apiFailure.empty()) {
     io.err << "Data API: " << fetch.apiFailure << "; station files used instead\n";
   }

@@ -88,6 +88,14 @@ std::string CategoryReasonJapanese(const CategoryJudgement& judgement) {
   return Reason(judgement, kJapanese);
 }
 
+std::string VisibilityPhraseJapanese(const VisibilityValue& visibility) {
+  return VisibilityText(visibility, kJapanese);
+}
+
+std::string CeilingPhraseJapanese(const std::optional<Ceiling>& ceiling) {
+  return CeilingText(ceiling, kJapanese);
+}
+
 std::string CategoryLine(const CategoryJudgement& judgement) {
   if (judgement.category == FlightCategory::Unknown) return "unknown";
   return Concat({CategoryName(judgement.category), " (", CategoryReason(judgement), ")"});

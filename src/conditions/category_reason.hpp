@@ -15,6 +15,11 @@ std::string CategoryReason(const CategoryJudgement& judgement);
 // "雲底 800フィート (BKN008)", "視程 2400m", joined by "、" on a tie.
 std::string CategoryReasonJapanese(const CategoryJudgement& judgement);
 
+// The same parts alone, as the map's table and tooltip show them: "視程 2400m",
+// "視程 10km以上", "雲底 800フィート (BKN008)", "雲底なし".
+std::string VisibilityPhraseJapanese(const VisibilityValue& visibility);
+std::string CeilingPhraseJapanese(const std::optional<Ceiling>& ceiling);
+
 // "IFR (ceiling 800 ft)", or "unknown".
 std::string CategoryLine(const CategoryJudgement& judgement);
 

@@ -34,6 +34,12 @@ StationOverview::StationOverview() {
   for (std::string_view entry : StationCatalogue()) m_stations.push_back(EmptyStation(entry));
 }
 
+std::vector<std::string> StationOverview::Codes() const {
+  std::vector<std::string> codes;
+  for (const OverviewStation& station : m_stations) codes.push_back(station.code);
+  return codes;
+}
+
 OverviewStation* StationOverview::FindStation(std::string_view code) {
   const auto found = std::ranges::find(m_stations, code, &OverviewStation::code);
   return found == m_stations.end() ? nullptr : &*found;
@@ -67,6 +73,23 @@ void StationOverview::SetFailure(std::string_view code, std::string why) {
   if (station == nullptr) return;
   ClearReport(*station);
   station->failure = std::move(why);
+}
+
+void StationOverview::RefreshMetarFile(std::string_view code, const std::string& text) {
+  OverviewStation* station = FindStation(code);
+  if (station == nullptr) return;
+  if (!station->HasReport()) {
+    SetMetarFile(code, text);
+    return;
+  }
+  OverviewStation kept = *station;
+  SetMetarFile(code, text);
+  if (!station->HasReport() || *station->observed < *kept.observed) *station = std::move(kept);
+}
+
+void StationOverview::RefreshFailure(std::string_view code, std::string why) {
+  const OverviewStation* station = Find(code);
+  if (station != nullptr && !station->HasReport()) SetFailure(code, std::move(why));
 }
 
 FlightCategory CategoryOf(const OverviewStation& station) {

@@ -49,8 +49,15 @@ class StationOverview {
   // cannot be read counts as a failure; whatever came before for the station is replaced.
   void SetMetarFile(std::string_view code, const std::string& text);
   void SetFailure(std::string_view code, std::string why);
+  // The same for a refresh: a station that has a report keeps it unless a newer one
+  // comes (a lagging source never turns it back), and keeps it through a failure, its
+  // age saying how old it is by then.
+  void RefreshMetarFile(std::string_view code, const std::string& text);
+  void RefreshFailure(std::string_view code, std::string why);
 
   const std::vector<OverviewStation>& Stations() const { return m_stations; }
+  // The stations' codes in the same order: what a fetch asks for.
+  std::vector<std::string> Codes() const;
   // Nothing for a code outside the catalogue.
   const OverviewStation* Find(std::string_view code) const;
 

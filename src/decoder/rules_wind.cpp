@@ -6,6 +6,7 @@
 
 #include "decoder/rules.hpp"
 #include "decoder/value_recording.hpp"
+#include "translators/wind_phrase.hpp"
 
 namespace aerolume {
 
@@ -108,7 +109,7 @@ int GustSpeed(const WindGroup& wind) {
 
 void AppendGust(std::string& text, const WindGroup& wind, int gust) {
   if (gust < 0) return;
-  text += " 最大";
+  text += kGustWords;
   AppendSpeed(text, gust, wind.unit);
   if (wind.gustAtLeast) text += "以上";
 }
@@ -127,7 +128,7 @@ bool TestCalm(const DecodeContext& c) {
 }
 
 void ApplyCalm(DecodeContext& c) {
-  c.stepText = "無風";
+  c.stepText = kCalmWords;
   if (c.MayWriteWind()) c.state.m_windCalm = true;
   RecordCalm(c);
 }
@@ -145,10 +146,10 @@ void ApplyWind(DecodeContext& c) {
   const bool mayWrite = c.MayWriteWind();
   std::string& text = c.stepText;
   if (wind.direction == "VRB") {
-    text = "方向不定 ";
+    text = kVariableDirectionWords;
     if (mayWrite) c.state.m_windDirection = -1;
   } else {
-    Append(text, {wind.direction, "方向 "});
+    Append(text, {wind.direction, kDirectionWords});
     if (mayWrite) c.state.m_windDirection = ToInt(wind.direction);
   }
   const int speed = ToInt(wind.speed);
@@ -160,7 +161,7 @@ void ApplyWind(DecodeContext& c) {
     c.state.m_windCalm = false;
   }
   AppendGust(text, wind, gust);
-  text += "の風";
+  text += kWindWords;
   RecordWind(c, wind.direction == "VRB" ? -1 : ToInt(wind.direction), Knots(speed, wind.unit),
              Knots(gust, wind.unit));
 }

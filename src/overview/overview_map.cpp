@@ -6,12 +6,13 @@
 #include <QPainter>
 #include <QToolTip>
 #include <QWheelEvent>
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
-#include "conditions/category_reason.hpp"
 #include "geography/japan_coasts.hpp"
 #include "overview/label_placement.hpp"
+#include "overview/station_tooltip.hpp"
 
 namespace aerolume {
 
@@ -23,6 +24,18 @@ constexpr double kPanStep = 60.0;
 const QColor kSea(0xdc, 0xe9, 0xf2);
 const QColor kLand(0xf4, 0xf1, 0xe8);
 const QColor kCoast(0x8a, 0x9a, 0xa6);
+
+std::vector<QString> NorthToSouth(const StationOverview& overview) {
+  std::vector<const OverviewStation*> stations;
+  for (const OverviewStation& station : overview.Stations()) stations.push_back(&station);
+  std::ranges::stable_sort(stations, [](const OverviewStation* a, const OverviewStation* b) {
+    return a->position.lat > b->position.lat;
+  });
+  std::vector<QString> codes;
+  for (const OverviewStation* station : stations)
+    codes.push_back(QString::fromStdString(station->code));
+  return codes;
+}
 
 // Worse conditions get their labels first: they are what a user looks for.
 int LabelPriority(FlightCategory category) {
@@ -56,7 +69,33 @@ QColor OverviewMap::CategoryColour(FlightCategory category) {
 void OverviewMap::SetOverview(const StationOverview* overview, UtcMinutes now) {
   m_overview = overview;
   m_now = now;
+  m_tabOrder = overview == nullptr ? std::vector<QString>() : NorthToSouth(*overview);
   update();
+}
+
+void OverviewMap::SelectStation(const QString& code) {
+  if (code == m_selected) return;
+  m_selected = code;
+  BringIntoView(code);
+  update();
+}
+
+void OverviewMap::SelectByUser(const QString& code) {
+  if (code == m_selected) return;
+  SelectStation(code);
+  emit stationSelected(code);
+}
+
+// A station chosen from the table or by Tab outside the view comes to its middle.
+void OverviewMap::BringIntoView(const QString& code) {
+  const OverviewStation* station =
+      m_overview == nullptr ? nullptr : m_overview->Find(code.toStdString());
+  if (station == nullptr) return;
+  const QPointF point = StationPoint(*station);
+  if (QRectF(rect()).adjusted(kDotRadius, kDotRadius, -kDotRadius, -kDotRadius).contains(point)) {
+    return;
+  }
+  m_view.Pan(QPointF(width() / 2.0, height() / 2.0) - point);
 }
 
 void OverviewMap::ShowAllOfJapan() {
@@ -89,7 +128,21 @@ void OverviewMap::paintEvent(QPaintEvent*) {
   DrawCoasts(painter);
   if (m_overview == nullptr) return;
   for (const OverviewStation& station : m_overview->Stations()) DrawStation(painter, station);
+  DrawSelection(painter);
   DrawLabels(painter);
+}
+
+// A dark ring around the selected dot, and the focus's dotted one around it.
+void OverviewMap::DrawSelection(QPainter& painter) const {
+  const OverviewStation* station = m_overview->Find(m_selected.toStdString());
+  if (station == nullptr) return;
+  const QPointF dot = StationPoint(*station);
+  painter.setBrush(Qt::NoBrush);
+  painter.setPen(QPen(Qt::black, 2.0));
+  painter.drawEllipse(dot, kDotRadius + 3, kDotRadius + 3);
+  if (!hasFocus()) return;
+  painter.setPen(QPen(Qt::black, 1.0, Qt::DotLine));
+  painter.drawEllipse(dot, kDotRadius + 6, kDotRadius + 6);
 }
 
 void OverviewMap::DrawCoasts(QPainter& painter) const {
@@ -189,7 +242,9 @@ void OverviewMap::mouseReleaseEvent(QMouseEvent* event) {
   m_dragFrom.reset();
   if (!click) return;
   if (const OverviewStation* station = StationAt(event->position())) {
-    emit stationPicked(QString::fromStdString(station->code));
+    const QString code = QString::fromStdString(station->code);
+    SelectByUser(code);
+    emit stationPicked(code);
   }
 }
 
@@ -217,6 +272,10 @@ void OverviewMap::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_Home:
       ShowAllOfJapan();
       return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      if (!m_selected.isEmpty()) emit stationPicked(m_selected);
+      return;
     default:
       QWidget::keyPressEvent(event);
       return;
@@ -224,7 +283,8 @@ void OverviewMap::keyPressEvent(QKeyEvent* event) {
   update();
 }
 
-// The station under the pointer, in Japanese: name, age, category and why.
+// The station under the pointer, in Japanese: name, age, category and why, wind,
+// visibility, ceiling and weather.
 bool OverviewMap::event(QEvent* event) {
   if (event->type() != QEvent::ToolTip) return QWidget::event(event);
   auto* help = static_cast<QHelpEvent*>(event);
@@ -234,18 +294,23 @@ bool OverviewMap::event(QEvent* event) {
     event->ignore();
     return true;
   }
-  QString text = QString::fromStdString(station->code + " " + station->name);
-  if (station->HasReport()) {
-    const std::string_view category = CategoryName(CategoryOf(*station));
-    text += QString("\n%1分前の観測").arg((m_now - *station->observed).count());
-    text += QString::fromStdString("\n" + (category.empty() ? "不明" : std::string(category)));
-    const std::string reason = CategoryReasonJapanese(station->judgement);
-    if (!reason.empty()) text += QString::fromStdString(" (" + reason + ")");
-    text += "\n" + QString::fromStdString(station->report);
-  } else {
-    text += QString::fromStdString("\n" + station->failure);
+  QToolTip::showText(help->globalPos(), StationTooltipText(*station, m_now), this);
+  return true;
+}
+
+// Tab and Shift+Tab go from station to station, north to south and back; past the last
+// one the focus leaves the map as it would leave any other field.
+bool OverviewMap::focusNextPrevChild(bool next) {
+  const auto current = std::ranges::find(m_tabOrder, m_selected);
+  if (current == m_tabOrder.end()) {
+    if (m_tabOrder.empty()) return QWidget::focusNextPrevChild(next);
+    SelectByUser(next ? m_tabOrder.front() : m_tabOrder.back());
+    return true;
   }
-  QToolTip::showText(help->globalPos(), text, this);
+  if (next ? std::next(current) == m_tabOrder.end() : current == m_tabOrder.begin()) {
+    return QWidget::focusNextPrevChild(next);
+  }
+  SelectByUser(next ? *std::next(current) : *std::prev(current));
   return true;
 }
 

@@ -25,6 +25,10 @@ class OverviewMap : public QWidget {
   void ShowAllOfJapan();
   void ZoomBy(double factor);
 
+  // The station ringed on the map (empty for none), set from outside: no signal.
+  void SelectStation(const QString& code);
+  QString SelectedStation() const { return m_selected; }
+
   // Where a station's dot is drawn, in widget pixels.
   QPointF StationPoint(const OverviewStation& station) const;
   // The labels of the last frame, one per station, empty where left out.
@@ -32,7 +36,10 @@ class OverviewMap : public QWidget {
   static QColor CategoryColour(FlightCategory category);
 
  signals:
+  // A click, or Enter on the selected station: show it in the main window.
   void stationPicked(const QString& code);
+  // The user moved the selection: a click, Tab or Shift+Tab.
+  void stationSelected(const QString& code);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -43,12 +50,16 @@ class OverviewMap : public QWidget {
   void mouseReleaseEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   bool event(QEvent* event) override;
+  bool focusNextPrevChild(bool next) override;
 
  private:
   void DrawCoasts(QPainter& painter) const;
   void DrawStation(QPainter& painter, const OverviewStation& station) const;
   void DrawLabels(QPainter& painter);
   const OverviewStation* StationAt(QPointF point) const;
+  void DrawSelection(QPainter& painter) const;
+  void SelectByUser(const QString& code);
+  void BringIntoView(const QString& code);
 
   const StationOverview* m_overview = nullptr;
   UtcMinutes m_now{};
@@ -57,6 +68,9 @@ class OverviewMap : public QWidget {
   std::optional<QPointF> m_dragFrom;
   bool m_dragged = false;
   std::vector<QRectF> m_labels;
+  QString m_selected;
+  // The codes in the order Tab visits them: from north to south.
+  std::vector<QString> m_tabOrder;
 };
 
 }  // namespace aerolume

@@ -61,9 +61,9 @@ OverviewBatch DownloadOverviewFromApi(const DownloadLimits& limits, std::string_
 void ApplyAnswers(StationOverview& overview, const std::vector<OverviewAnswer>& answers) {
   for (const OverviewAnswer& answer : answers) {
     if (answer.file) {
-      overview.SetMetarFile(answer.code, *answer.file);
+      overview.RefreshMetarFile(answer.code, *answer.file);
     } else {
-      overview.SetFailure(answer.code, answer.failure);
+      overview.RefreshFailure(answer.code, answer.failure);
     }
   }
 }

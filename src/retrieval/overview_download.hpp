@@ -35,7 +35,8 @@ OverviewBatch DownloadOverviewFromApi(const DownloadLimits& limits, std::string_
                                       std::span<const std::string> codes,
                                       const std::stop_token& stop);
 
-// Every answer into the overview: a file as its station's report, anything else as its failure.
+// Every answer into the overview: a file as its station's report, anything else as its
+// failure; as a refresh, so that a station keeps a report it has through a failure.
 void ApplyAnswers(StationOverview& overview, const std::vector<OverviewAnswer>& answers);
 
 }  // namespace aerolume

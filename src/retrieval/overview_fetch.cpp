@@ -2,6 +2,14 @@
 
 namespace aerolume {
 
+std::optional<std::string> WholeFetchFailure(const OverviewFetch& fetch) {
+  for (const OverviewAnswer& answer : fetch.answers) {
+    if (answer.file) return std::nullopt;
+  }
+  if (!fetch.answers.empty()) return fetch.answers.front().failure;
+  return fetch.apiFailure;
+}
+
 OverviewFetch FetchOverview(const DownloadSettings& settings, std::span<const std::string> codes,
                             const std::stop_token& stop, const OverviewProgress& progress) {
   OverviewFetch fetch;

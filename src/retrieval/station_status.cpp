@@ -42,6 +42,12 @@ std::string ReportAgeText(std::chrono::seconds age) {
   return std::to_string(minutes / (24 * 60)) + "日前";
 }
 
+std::string RefreshFailureNote(std::chrono::sys_seconds failedAt, const std::string& cause) {
+  std::string note = " (更新失敗 " + JapanClockText(failedAt);
+  if (!cause.empty()) note.append(" ").append(cause);
+  return note + ')';
+}
+
 std::string WindowTitle(const StationStatus& status, std::chrono::sys_seconds now, bool fetching) {
   if (status.stationCode.empty()) return std::string(kProgramName);
   std::string title = StationEntry(status.stationCode);
@@ -51,11 +57,8 @@ std::string WindowTitle(const StationStatus& status, std::chrono::sys_seconds no
     if (age > kStaleReportAge) title += " (古い報告)";
   }
   if (status.fromFallback) title += " (予備の配信元)";
-  if (status.refreshFailedAt) {
-    title.append(" (更新失敗 ").append(JapanClockText(*status.refreshFailedAt));
-    if (!status.failureCause.empty()) title.append(" ").append(status.failureCause);
-    title += ')';
-  }
+  if (status.refreshFailedAt)
+    title += RefreshFailureNote(*status.refreshFailedAt, status.failureCause);
   if (fetching) title.append(kSeparator).append("取得中…");
   return title.append(kSeparator).append(kProgramName);
 }

@@ -26,4 +26,8 @@ std::string ReportAgeText(std::chrono::seconds age);
 std::string WindowTitle(const StationStatus& status, std::chrono::sys_seconds now,
                         bool fetching = false);
 
+// " (更新失敗 21:20 サーバーがエラーを返しました (HTTP 503))": what every window's title adds
+// after a failed background refresh, the time in Japan time, the cause when there is one.
+std::string RefreshFailureNote(std::chrono::sys_seconds failedAt, const std::string& cause);
+
 }  // namespace aerolume

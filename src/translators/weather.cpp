@@ -137,6 +137,16 @@ std::string TranslateWeather(std::string_view group) {
   return result;
 }
 
+std::string TranslateWeather(const WeatherGroupValue& value) {
+  std::string group;
+  if (value.intensity != 0) group += value.intensity;
+  for (int i = 0; i < value.codeCount; ++i) {
+    const auto& code = value.codes[static_cast<std::size_t>(i)];
+    group.append(code.data(), code.size());
+  }
+  return TranslateWeather(group);
+}
+
 namespace {
 
 // A piece is a sign, a code, or a word read from several (+FC, DRSN, BLSN): its sign

@@ -18,6 +18,10 @@ std::string TranslateWeather(std::string_view group);
 // is left with no code.
 void AppendWeather(std::string& result, std::string_view group, WeatherGroupValue* value = nullptr);
 
+// A recorded weather group in the same words: its sign and codes put back together
+// (+SHRA) and read again.
+std::string TranslateWeather(const WeatherGroupValue& value);
+
 // True for a group made wholly of an optional intensity sign and the two-letter
 // codes that TranslateWeather knows (+VCTSRA, DSTS), and for nothing else: a word
 // that merely starts with a code (DSNT, SNOW, SAKURAJIMA) is no weather.

@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -26,6 +27,7 @@
 #include "app/category_badge.hpp"
 #include "app/dialog_template.hpp"
 #include "app/station_combo_box.hpp"
+#include "overview/overview_window.hpp"
 #include "retrieval/report_download.hpp"
 #include "wind/message_sink.hpp"
 #include "wind/wind_wnd.hpp"
@@ -337,7 +339,7 @@ TEST_F(DialogTest, AboutOpensFromTheContextMenu) {
   QTimer::singleShot(0, [&] {
     auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
     ASSERT_NE(menu, nullptr);
-    ASSERT_EQ(menu->actions().size(), 1);
+    ASSERT_GE(menu->actions().size(), 1);
     EXPECT_EQ(menu->actions().front()->text(), "バージョン情報 Aerolume(&A)...");
     QTimer::singleShot(0, [&] { CheckAndCloseAboutBox(seen); });
     menu->actions().front()->trigger();
@@ -346,6 +348,45 @@ TEST_F(DialogTest, AboutOpensFromTheContextMenu) {
   QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), dialog.mapToGlobal(QPoint(5, 5)));
   QApplication::sendEvent(&dialog, &event);
   EXPECT_TRUE(seen);
+}
+
+// The map of Japan opens from Ctrl+M and from the context menu, once; a station picked
+// there is chosen in the list and fetched as if chosen there.
+TEST_F(DialogTest, MapOpensFromCtrlMAndTheContextMenuAndPicksAStation) {
+  testing_support::HttpTestServer server([](httplib::Server& routes) {
+    routes.Get(R"(/.*)",
+               [](const httplib::Request&, httplib::Response& response) { response.status = 404; });
+  });
+  DownloadSettings settings;
+  settings.serverBase = server.Url("/data");
+  dialog.SetMapSettings(settings);
+  dialog.show();
+  dialog.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+  QTest::keyClick(&dialog, Qt::Key_M, Qt::ControlModifier);
+  QPointer<OverviewWindow> map = dialog.MapWindow();
+  ASSERT_NE(map, nullptr);
+  EXPECT_TRUE(map->isVisible());
+  QTimer::singleShot(0, [&] {
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(menu, nullptr);
+    const QList<QAction*> actions = menu->actions();
+    const auto entry =
+        std::ranges::find(actions, QStringLiteral("日本全国の地図(&M)"), &QAction::text);
+    ASSERT_NE(entry, actions.end());
+    (*entry)->trigger();
+    menu->close();
+  });
+  QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), dialog.mapToGlobal(QPoint(5, 5)));
+  QApplication::sendEvent(&dialog, &event);
+  EXPECT_EQ(dialog.MapWindow(), map.data()) << "the window open is raised, not opened again";
+
+  emit map->stationPicked(QStringLiteral("RJTT"));
+  WaitForDownload(dialog);
+  EXPECT_EQ(source.codes, std::vector<std::string>{"RJTT"});
+  EXPECT_TRUE(Control<StationComboBox>(dialog, kStationList)->currentText().startsWith("RJTT"));
+  map->close();
+  EXPECT_TRUE(QTest::qWaitFor([&] { return map.isNull(); }, 10'000));
 }
 
 // RJTT's TAF as the server keeps it; each test adds what it does with the METAR.

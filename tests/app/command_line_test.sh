@@ -26,6 +26,7 @@ check 2 "Try 'aerolume --help'." --bogus
 check 2 "aerolume: --server needs an http:// or https:// URL" --server ftp://127.0.0.1/data
 check 2 "aerolume: --fallback needs an http:// or https:// URL" --fallback file:///tmp/api
 check 0 "  --no-fallback     Ask only the weather-data server, whatever --fallback says." --help
+check 0 "  --map             Open the map of all 104 stations at start." --help
 check 2 "aerolume: unexpected argument RJTT" RJTT
 check 2 "aerolume: Missing value after '--server'." --server
 exit "$failures"

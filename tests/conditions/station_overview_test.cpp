@@ -84,6 +84,49 @@ TEST(StationOverview, AFailureReplacesTheReportAndANotFoundIsOne) {
   EXPECT_FALSE(overview.Find("RJAA")->failure.empty());
 }
 
+// A refresh from the report of 2026/12/06 19:30 (kReports[2]): what the station shows after
+// each answer.
+struct RefreshCase {
+  const char* name;
+  const char* answer;    // a station file, or a status or failure text
+  bool failure;          // the answer comes as a failure, not as a file
+  const char* observed;  // the time line of the report shown after it
+};
+
+void PrintTo(const RefreshCase& c, std::ostream* out) {
+  *out << c.name;
+}
+
+const RefreshCase kRefreshCases[] = {
+    {"NewerReplaces", kReports[1].file, false, "2026/12/07 09:00"},
+    {"OlderIsIgnored", kReports[0].file, false, "2026/12/06 19:30"},
+    {"NotFoundKeeps", "404", false, "2026/12/06 19:30"},
+    {"FailureKeeps", "応答がありません(タイムアウト)", true, "2026/12/06 19:30"},
+};
+
+class StationOverviewRefresh : public testing::TestWithParam<RefreshCase> {};
+
+TEST_P(StationOverviewRefresh, KeepsTheNewestReport) {
+  StationOverview overview;
+  overview.RefreshMetarFile("RJAA", kReports[2].file);
+  if (GetParam().failure) {
+    overview.RefreshFailure("RJAA", GetParam().answer);
+  } else {
+    overview.RefreshMetarFile("RJAA", GetParam().answer);
+  }
+  ASSERT_TRUE(overview.Find("RJAA")->HasReport());
+  EXPECT_EQ(*overview.Find("RJAA")->observed, *UtcOfTimeLine(GetParam().observed));
+}
+
+INSTANTIATE_TEST_SUITE_P(Answers, StationOverviewRefresh, testing::ValuesIn(kRefreshCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(StationOverview, ARefreshFailureMarksAStationWithoutAReport) {
+  StationOverview overview;
+  overview.RefreshFailure("RJAA", "NOT FOUND");
+  EXPECT_EQ(overview.Find("RJAA")->failure, "NOT FOUND");
+}
+
 TEST(StationOverview, CodesOutsideTheCatalogueAreIgnored) {
   StationOverview overview;
   overview.SetMetarFile("KJFK", kReports[0].file);

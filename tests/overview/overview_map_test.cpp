@@ -10,6 +10,7 @@
 #include <QTest>
 #include <cmath>
 
+#include "corpus_reports.hpp"
 #include "geography/japan_coasts.hpp"
 
 namespace aerolume {
@@ -17,28 +18,6 @@ namespace {
 
 using std::chrono::minutes;
 
-// Real reports of tests/data/corpus-japan-metar.txt, each with its own time line.
-struct Report {
-  const char* code;
-  const char* file;
-  FlightCategory category;
-};
-const Report kReports[] = {
-    // line 32
-    {"RJAA", "2026/07/29 21:30\nRJAA 292130Z VRB02KT CAVOK 27/24 Q1004 NOSIG", FlightCategory::Vfr},
-    // line 316
-    {"RJCW", "2020/05/02 00:00\nRJCW 020000Z 20015KT 9999 -SHRA FEW015 BKN020 11/08 Q0998",
-     FlightCategory::Mvfr},
-    // line 1077
-    {"RJTT",
-     "2026/06/02 22:00\nRJTT 022200Z 09024KT 2000 R34L/P2000N R22/2000N R34R/1800D R05/P2000N "
-     "+SHRA BR FEW004 BKN010 19/18 Q1000 BECMG 08034KT TEMPO 08034G44KT 1500 +SHRA BR FEW003 "
-     "BKN005",
-     FlightCategory::Ifr},
-    // line 111
-    {"RJAH", "2026/07/28 18:00\nRJAH 281800Z 25004KT 0600 R21/0400V0550U FG VV001 24/24 Q1004",
-     FlightCategory::Lifr},
-};
 // Ten minutes after RJAA's report: the others are old by then.
 const UtcMinutes kNow =
     std::chrono::sys_days(std::chrono::year(2026) / 7 / 29) + std::chrono::hours(21) + minutes(40);
@@ -164,6 +143,65 @@ TEST_F(OverviewMapTest, AClickPicksTheStationUnderIt) {
   QTest::mouseClick(&m_map, Qt::LeftButton, {}, Dot("RJAH").toPoint());
   ASSERT_EQ(picked.count(), 1);
   EXPECT_EQ(picked.at(0).at(0).toString(), "RJAH");
+}
+
+// Tab and Shift+Tab walk the stations from north to south and back, Enter picks the
+// one selected; each case is the keys from no selection on.
+struct KeysCase {
+  const char* name;
+  std::vector<std::pair<Qt::Key, Qt::KeyboardModifiers>> keys;
+  const char* selected;
+  const char* picked;  // nullptr: nothing picked
+};
+
+void PrintTo(const KeysCase& c, std::ostream* out) {
+  *out << c.name;
+}
+
+// Wakkanai lies furthest north, Monbetsu next; Ishigaki furthest south.
+const KeysCase kKeysCases[] = {
+    {"TabSelectsTheNorthernmost", {{Qt::Key_Tab, {}}}, "RJCW", nullptr},
+    {"TabAgainTheNextSouth", {{Qt::Key_Tab, {}}, {Qt::Key_Tab, {}}}, "RJEB", nullptr},
+    {"ShiftTabGoesBack",
+     {{Qt::Key_Tab, {}}, {Qt::Key_Tab, {}}, {Qt::Key_Tab, Qt::ShiftModifier}},
+     "RJCW",
+     nullptr},
+    {"ShiftTabFirstSelectsTheSouthernmost", {{Qt::Key_Tab, Qt::ShiftModifier}}, "ROIG", nullptr},
+    {"EnterPicksTheSelected", {{Qt::Key_Tab, {}}, {Qt::Key_Return, {}}}, "RJCW", "RJCW"},
+    {"EnterWithoutASelectionPicksNothing", {{Qt::Key_Return, {}}}, "", nullptr},
+};
+
+class OverviewMapKeysTest : public OverviewMapTest, public testing::WithParamInterface<KeysCase> {};
+
+TEST_P(OverviewMapKeysTest, SelectAndPick) {
+  QSignalSpy selected(&m_map, &OverviewMap::stationSelected);
+  QSignalSpy picked(&m_map, &OverviewMap::stationPicked);
+  for (const auto& [key, modifiers] : GetParam().keys) QTest::keyClick(&m_map, key, modifiers);
+  EXPECT_EQ(m_map.SelectedStation(), QString(GetParam().selected));
+  if (!QString(GetParam().selected).isEmpty()) {
+    EXPECT_EQ(selected.last().at(0).toString(), GetParam().selected);
+  }
+  ASSERT_EQ(picked.count(), GetParam().picked ? 1 : 0);
+  if (GetParam().picked) {
+    EXPECT_EQ(picked.at(0).at(0).toString(), GetParam().picked);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Keyboard, OverviewMapKeysTest, testing::ValuesIn(kKeysCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(OverviewMapTest, ATabPastTheLastStationLeavesTheMap) {
+  for (std::size_t i = 0; i <= m_overview.Stations().size(); ++i) {
+    QTest::keyClick(&m_map, Qt::Key_Tab);
+  }
+  EXPECT_EQ(m_map.SelectedStation(), "ROIG");
+}
+
+TEST_F(OverviewMapTest, AStationSelectedOutsideTheViewComesIntoIt) {
+  m_map.ZoomBy(8.0);
+  m_map.SelectStation("ROIG");
+  const QPointF dot = Dot("ROIG");
+  EXPECT_TRUE(QRectF(m_map.rect()).contains(dot)) << dot.x() << ", " << dot.y();
 }
 
 }  // namespace
