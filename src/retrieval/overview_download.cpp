@@ -2,6 +2,7 @@
 
 #include "retrieval/curl_transfer.hpp"
 #include "retrieval/data_api.hpp"
+#include "retrieval/station_file.hpp"
 
 namespace aerolume {
 
@@ -24,7 +25,9 @@ OverviewAnswer AnswerOf(const std::string& code, const ApiMetarBatch& batch) {
   if (found->second.outcome == ApiReport::Outcome::Unreadable) {
     return {code, std::nullopt, found->second.text};
   }
-  return {code, found->second.text, {}};
+  // The same normalising as a station file from the server: without it the report keeps
+  // the file's last line end and its last group (the QNH, say) is lost.
+  return {code, NormalizeReportText(found->second.text), {}};
 }
 
 }  // namespace

@@ -110,6 +110,10 @@ TEST_P(OverviewBatchTest, EachStationGetsWhatCameForIt) {
     EXPECT_EQ(IsoUtc(*station.observed).substr(0, 16),
               std::string(timeLine).replace(4, 1, "-").replace(7, 1, "-").replace(10, 1, "T"));
     EXPECT_TRUE(station.report.starts_with(code)) << station.report;
+    EXPECT_FALSE(station.report.ends_with('\n')) << station.report;
+  }
+  if (const OverviewStation* rjfk = overview.Find("RJFK"); rjfk->HasReport()) {
+    EXPECT_EQ(rjfk->values.qnhHectopascal, 1016.0) << "the report's last group is read too";
   }
   EXPECT_EQ(overview.Find("RJBB")->failure, "NOT FOUND");
   if (c.unreadableStation != nullptr) {
