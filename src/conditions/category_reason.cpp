@@ -88,6 +88,12 @@ std::string CategoryReasonJapanese(const CategoryJudgement& judgement) {
   return Reason(judgement, kJapanese);
 }
 
+std::string CategoryReasonJapaneseBrief(const CategoryJudgement& judgement) {
+  ReasonWords words = kJapanese;
+  words.namesLayer = false;
+  return Reason(judgement, words);
+}
+
 std::string CategoryLine(const CategoryJudgement& judgement) {
   if (judgement.category == FlightCategory::Unknown) return "unknown";
   return Concat({CategoryName(judgement.category), " (", CategoryReason(judgement), ")"});

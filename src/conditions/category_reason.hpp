@@ -15,6 +15,9 @@ std::string CategoryReason(const CategoryJudgement& judgement);
 // "雲底 800フィート (BKN008)", "視程 2400m", joined by "、" on a tie.
 std::string CategoryReasonJapanese(const CategoryJudgement& judgement);
 
+// The same without the coded layer, for a message that fits on one line: "雲底 800フィート".
+std::string CategoryReasonJapaneseBrief(const CategoryJudgement& judgement);
+
 // "IFR (ceiling 800 ft)", or "unknown".
 std::string CategoryLine(const CategoryJudgement& judgement);
 
