@@ -66,5 +66,6 @@ const Command& GroupsCommand();
 const Command& FetchCommand();
 const Command& CoverageCommand();
 const Command& OverviewCommand();
+const Command& WatchCommand();
 
 }  // namespace aerolume::cli
