@@ -24,6 +24,7 @@
 #include "stations/station_catalogue.hpp"
 #include "stations/station_runways.hpp"
 #include "translators/shown_text.hpp"
+#include "watch/watch_controller.hpp"
 #include "wind/message_sink.hpp"
 #include "wind/wind_wnd.hpp"
 
@@ -258,6 +259,13 @@ void CAerolumeDlg::ShowWind(const std::string& stationCode, const aerolume::Wind
 
 void CAerolumeDlg::ShowCategory(const aerolume::CategoryJudgement& judgement) {
   m_categoryBadge->ShowCategory(judgement);
+  // Only a METAR has a category: the report just shown, as its station file read.
+  if (m_watch != nullptr) {
+    const aerolume::ReportState& state = m_session.State();
+    m_watch->ReportFetched(
+        state.m_stationCode,
+        state.m_timeLine + '\n' + m_edtMetarRaw->toPlainText().toStdString() + '\n');
+  }
 }
 
 // The busy cursor and the title say a download runs; the window still answers
@@ -288,7 +296,22 @@ void CAerolumeDlg::ShowStationStatus(const aerolume::StationStatus& status) {
 void CAerolumeDlg::UpdateTitle() {
   const auto now =
       std::chrono::time_point_cast<std::chrono::seconds>(std::chrono::system_clock::now());
-  setWindowTitle(QString::fromStdString(aerolume::WindowTitle(m_status, now, m_busy)));
+  QString title = QString::fromStdString(aerolume::WindowTitle(m_status, now, m_busy));
+  if (m_watch != nullptr && !m_watch->TitleSuffix().isEmpty()) {
+    title += QStringLiteral(" - ") + m_watch->TitleSuffix();
+  }
+  setWindowTitle(title);
+}
+
+void CAerolumeDlg::AttachWatch(aerolume::WatchController* watch) {
+  m_watch = watch;
+  connect(watch, &aerolume::WatchController::StateChanged, this, &CAerolumeDlg::UpdateTitle);
+  UpdateTitle();
+}
+
+void CAerolumeDlg::OnWatch() {
+  if (m_watch == nullptr || m_session.State().m_stationCode.empty()) return;
+  m_watch->EditWatch(m_session.State().m_stationCode, this);
 }
 
 void CAerolumeDlg::OnRefreshTimer() {
@@ -324,6 +347,12 @@ void CAerolumeDlg::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_F5:
       OnRefresh();
       return;
+    case Qt::Key_W:
+      if (event->modifiers() == Qt::ControlModifier) {
+        OnWatch();
+        return;
+      }
+      break;
     default:
       break;
   }
@@ -332,6 +361,11 @@ void CAerolumeDlg::keyPressEvent(QKeyEvent* event) {
 
 void CAerolumeDlg::contextMenuEvent(QContextMenuEvent* event) {
   QMenu menu(this);
+  if (m_watch != nullptr) {
+    QAction* watch = menu.addAction(QStringLiteral("この空港を監視(&W)...\tCtrl+W"), this,
+                                    &CAerolumeDlg::OnWatch);
+    watch->setEnabled(!m_session.State().m_stationCode.empty());
+  }
   menu.addAction(QStringLiteral("バージョン情報 Aerolume(&A)..."), this, &CAerolumeDlg::OnAbout);
   menu.exec(event->globalPos());
 }

@@ -22,6 +22,7 @@ namespace aerolume {
 class CategoryBadge;
 class MessageSink;
 class StationComboBox;
+class WatchController;
 }  // namespace aerolume
 
 class CAerolumeDlg : public QDialog, public aerolume::ReportView {
@@ -50,6 +51,11 @@ class CAerolumeDlg : public QDialog, public aerolume::ReportView {
   void OnAbout();
   // Every ten minutes after the last download: the shown station again, quietly.
   void OnRefreshTimer();
+
+  // The watch: Ctrl+W and the context menu edit the shown station's, each METAR shown is
+  // checked, and the title carries the news where no notification service does.
+  void AttachWatch(aerolume::WatchController* watch);
+  void OnWatch();
 
   const aerolume::ReportSession& Session() const { return m_session; }
   const aerolume::DialogBaseUnits& BaseUnits() const { return m_baseUnits; }
@@ -87,6 +93,7 @@ class CAerolumeDlg : public QDialog, public aerolume::ReportView {
   QTimer* m_titleTimer = nullptr;
   aerolume::StationStatus m_status;
   bool m_busy = false;
+  aerolume::WatchController* m_watch = nullptr;
   // Declared before the session, which uses it, so that it is destroyed after it.
   aerolume::ThreadFetchRunner m_runner;
   aerolume::ReportSession m_session;
