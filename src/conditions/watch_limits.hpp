@@ -14,10 +14,10 @@ namespace aerolume {
 // Every limit is off until set. Values are the thresholds as the user gives them.
 struct WatchLimits {
   FlightCategory worseThan = FlightCategory::Unknown;  // e.g. Vfr: MVFR and worse alert
-  std::optional<int> ceilingBelowFt;
-  std::optional<int> visibilityBelowM;
-  std::optional<int> crosswindAboveKt;  // on the favoured runway, mean or gust
-  std::optional<int> gustAboveKt;
+  std::optional<int> ceilingBelowFt{};
+  std::optional<int> visibilityBelowM{};
+  std::optional<int> crosswindAboveKt{};  // on the favoured runway, mean or gust
+  std::optional<int> gustAboveKt{};
   bool thunder = false;  // TS, VCTS, CB, LTG
   bool speci = false;    // any new SPECI
 

@@ -56,123 +56,93 @@ constexpr const char* kRjaaNortherly =
 constexpr const char* kRjawGusty =
     "RJAW 262100Z 36024G38KT 9999 SCT008 BKN012 27/25 Q0996 RMK 3ST008 7CU012 A2943";
 
-WatchLimits Category(FlightCategory worseThan) {
-  WatchLimits limits;
-  limits.worseThan = worseThan;
-  return limits;
-}
-WatchLimits Ceiling(int feet) {
-  WatchLimits limits;
-  limits.ceilingBelowFt = feet;
-  return limits;
-}
-WatchLimits Visibility(int metres) {
-  WatchLimits limits;
-  limits.visibilityBelowM = metres;
-  return limits;
-}
-WatchLimits Crosswind(int knots) {
-  WatchLimits limits;
-  limits.crosswindAboveKt = knots;
-  return limits;
-}
-WatchLimits Gust(int knots) {
-  WatchLimits limits;
-  limits.gustAboveKt = knots;
-  return limits;
-}
-WatchLimits Thunder() {
-  WatchLimits limits;
-  limits.thunder = true;
-  return limits;
-}
-WatchLimits Speci() {
-  WatchLimits limits;
-  limits.speci = true;
-  return limits;
-}
-
 using enum FlightCategory;
 
 INSTANTIATE_TEST_SUITE_P(
     Limits, WatchLimitTest,
     testing::Values(
-        LimitCase{"IfrWorseThanMvfr", "RJAA", "2026/08/11 10:30", kRjaaIfr, Category(Mvfr), true,
-                  false, "IFR (雲底 800フィート、視程 3000m)"},
-        LimitCase{"MvfrNotWorseThanMvfr", "RJAA", "2026/08/11 08:30", kRjaaMvfr, Category(Mvfr),
-                  false, false, "MVFR (視程 8000m)"},
-        LimitCase{"CeilingBelow", "RJAA", "2026/08/11 10:30", kRjaaIfr, Ceiling(1000), true, false,
+        LimitCase{"IfrWorseThanMvfr", "RJAA", "2026/08/11 10:30", kRjaaIfr,
+                  WatchLimits{.worseThan = Mvfr}, true, false,
+                  "IFR (雲底 800フィート、視程 3000m)"},
+        LimitCase{"MvfrNotWorseThanMvfr", "RJAA", "2026/08/11 08:30", kRjaaMvfr,
+                  WatchLimits{.worseThan = Mvfr}, false, false, "MVFR (視程 8000m)"},
+        LimitCase{"CeilingBelow", "RJAA", "2026/08/11 10:30", kRjaaIfr,
+                  WatchLimits{.ceilingBelowFt = 1000}, true, false,
                   "雲底 800フィート (限度 1000フィート)"},
-        LimitCase{"CeilingJustAbove", "RJAA", "2026/08/11 11:00", kRjaaBkn012, Ceiling(1100), false,
-                  false, "雲底 1200フィート (限度 1100フィート)"},
-        LimitCase{"CeilingWellAbove", "RJAA", "2026/08/11 08:30", kRjaaMvfr, Ceiling(1000), false,
-                  true, "雲底 4000フィート (限度 1000フィート)"},
+        LimitCase{"CeilingJustAbove", "RJAA", "2026/08/11 11:00", kRjaaBkn012,
+                  WatchLimits{.ceilingBelowFt = 1100}, false, false,
+                  "雲底 1200フィート (限度 1100フィート)"},
+        LimitCase{"CeilingWellAbove", "RJAA", "2026/08/11 08:30", kRjaaMvfr,
+                  WatchLimits{.ceilingBelowFt = 1000}, false, true,
+                  "雲底 4000フィート (限度 1000フィート)"},
         // japan-metar.txt:86
         LimitCase{"CavokHasNoCeiling", "RJAF", "2020/05/02 00:00",
-                  "RJAF 020000Z 14010G20KT 060V170 CAVOK 23/08 Q1014", Ceiling(1000), false, true,
-                  "雲底なし (限度 1000フィート)"},
-        LimitCase{"VisibilityBelow", "RJAA", "2026/08/11 10:30", kRjaaIfr, Visibility(5000), true,
-                  false, "視程 3000m (限度 5000m)"},
-        LimitCase{"VisibilityWellAbove", "RJAA", "2026/08/11 08:30", kRjaaMvfr, Visibility(5000),
-                  false, true, "視程 8000m (限度 5000m)"},
+                  "RJAF 020000Z 14010G20KT 060V170 CAVOK 23/08 Q1014",
+                  WatchLimits{.ceilingBelowFt = 1000}, false, true, "雲底なし (限度 1000フィート)"},
+        LimitCase{"VisibilityBelow", "RJAA", "2026/08/11 10:30", kRjaaIfr,
+                  WatchLimits{.visibilityBelowM = 5000}, true, false, "視程 3000m (限度 5000m)"},
+        LimitCase{"VisibilityWellAbove", "RJAA", "2026/08/11 08:30", kRjaaMvfr,
+                  WatchLimits{.visibilityBelowM = 5000}, false, true, "視程 8000m (限度 5000m)"},
         LimitCase{"CavokVisibility", "RJAF", "2020/05/02 00:00",
-                  "RJAF 020000Z 14010G20KT 060V170 CAVOK 23/08 Q1014", Visibility(5000), false,
-                  true, "視程 10km以上 (限度 5000m)"},
-        LimitCase{"CrosswindAbove", "RJAA", "2026/05/22 10:00", kRjaaNortherly, Crosswind(12), true,
-                  false, "横風 14KT (RWY34R, 限度 12KT)"},
-        LimitCase{"CrosswindJustBelow", "RJAA", "2026/05/22 10:00", kRjaaNortherly, Crosswind(15),
-                  false, false, "横風 14KT (RWY34R, 限度 15KT)"},
-        LimitCase{"CrosswindWellBelow", "RJAA", "2026/05/22 10:00", kRjaaNortherly, Crosswind(17),
-                  false, true, "横風 14KT (RWY34R, 限度 17KT)"},
-        LimitCase{"CrosswindInTheGust", "RJAW", "2014/09/26 21:00", kRjawGusty, Crosswind(30), true,
-                  false, "突風時横風 35KT (RWY07, 限度 30KT)"},
-        LimitCase{"GustAbove", "RJAW", "2014/09/26 21:00", kRjawGusty, Gust(30), true, false,
-                  "突風 38KT (限度 30KT)"},
-        LimitCase{"NoGust", "RJAA", "2026/08/11 08:30", kRjaaMvfr, Gust(25), false, true,
-                  "突風なし (限度 25KT)"},
+                  "RJAF 020000Z 14010G20KT 060V170 CAVOK 23/08 Q1014",
+                  WatchLimits{.visibilityBelowM = 5000}, false, true, "視程 10km以上 (限度 5000m)"},
+        LimitCase{"CrosswindAbove", "RJAA", "2026/05/22 10:00", kRjaaNortherly,
+                  WatchLimits{.crosswindAboveKt = 12}, true, false,
+                  "横風 14KT (RWY34R, 限度 12KT)"},
+        LimitCase{"CrosswindJustBelow", "RJAA", "2026/05/22 10:00", kRjaaNortherly,
+                  WatchLimits{.crosswindAboveKt = 15}, false, false,
+                  "横風 14KT (RWY34R, 限度 15KT)"},
+        LimitCase{"CrosswindWellBelow", "RJAA", "2026/05/22 10:00", kRjaaNortherly,
+                  WatchLimits{.crosswindAboveKt = 17}, false, true,
+                  "横風 14KT (RWY34R, 限度 17KT)"},
+        LimitCase{"CrosswindInTheGust", "RJAW", "2014/09/26 21:00", kRjawGusty,
+                  WatchLimits{.crosswindAboveKt = 30}, true, false,
+                  "突風時横風 35KT (RWY07, 限度 30KT)"},
+        LimitCase{"GustAbove", "RJAW", "2014/09/26 21:00", kRjawGusty,
+                  WatchLimits{.gustAboveKt = 30}, true, false, "突風 38KT (限度 30KT)"},
+        LimitCase{"NoGust", "RJAA", "2026/08/11 08:30", kRjaaMvfr, WatchLimits{.gustAboveKt = 25},
+                  false, true, "突風なし (限度 25KT)"},
         // japan-metar.txt:774
         LimitCase{"VicinityThunderstormAndCb", "RJOI", "2026/08/21 06:28",
                   "SPECI RJOI 210628Z 16010KT 9999 VCTS FEW030CB BKN240 31/24 A2983 RMK AO2A TS VC "
                   "NW-NE MOV E SLP101",
-                  Thunder(), true, false, "雷・積乱雲 (VCTS, CB)"},
+                  WatchLimits{.thunder = true}, true, false, "雷・積乱雲 (VCTS, CB)"},
         // japan-metar.txt:47
         LimitCase{"HeavyThunderstorm", "RJAA", "2026/08/13 00:30",
                   "RJAA 130030Z 03006KT 320V090 2000 R34L/1400VP2000U R34R/1300VP2000D +TSRA "
                   "FEW003 BKN010 BKN015 SCT020CB 25/24 Q1007 TEMPO FEW005 BKN008 FEW012CB",
-                  Thunder(), true, false, "雷・積乱雲 (+TSRA, CB)"},
+                  WatchLimits{.thunder = true}, true, false, "雷・積乱雲 (+TSRA, CB)"},
         // japan-metar.txt:45: a CB of unknown amount and height
         LimitCase{"CbOfUnknownAmount", "RJAA", "2026/08/12 19:30",
                   "RJAA 121930Z AUTO 03007KT 5000 BR OVC001 //////CB 23/23 Q1007 BECMG FEW001 "
                   "BKN003 FEW012CB TEMPO 3000 -TSRA BR",
-                  Thunder(), true, false, "雷・積乱雲 (CB)"},
+                  WatchLimits{.thunder = true}, true, false, "雷・積乱雲 (CB)"},
         // japan-metar.txt:1188: lightning in the remarks alone
         LimitCase{"DistantLightning", "RJTY", "2026/08/20 11:55",
                   "RJTY 201155Z COR AUTO 16006KT 10SM FEW020 BKN200 26/23 A3001 RMK AO2 LTG DSNT "
                   "W RAB1057E06 SLP162 P0000 60000 T02630231 10325 20261 52013 $ COR 1206",
-                  Thunder(), true, false, "雷・積乱雲 (LTG)"},
-        LimitCase{"ThunderOnlyInTheTrend", "RJAA", "2026/08/11 11:00", kRjaaBkn012, Thunder(),
-                  false, false, "雷・積乱雲なし"},
+                  WatchLimits{.thunder = true}, true, false, "雷・積乱雲 (LTG)"},
+        LimitCase{"ThunderOnlyInTheTrend", "RJAA", "2026/08/11 11:00", kRjaaBkn012,
+                  WatchLimits{.thunder = true}, false, false, "雷・積乱雲なし"},
         // japan-metar.txt:8
         LimitCase{"SpeciWord", "RJAA", "2018/09/26 19:45",
                   "SPECI RJAA 261945Z 36020KT 4000 -SHRA BR FEW003 SCT004 BKN006 FEW020TCU 15/15 "
                   "Q1014",
-                  Speci(), true, false, "SPECI 261945Z"},
+                  WatchLimits{.speci = true}, true, false, "SPECI 261945Z"},
         // japan-metar.txt:4: the feed drops the word; 15:37 is no routine time
         LimitCase{"SpeciOffTheHalfHour", "RJAA", "2026/12/17 15:37",
-                  "RJAA 171537Z AUTO 16002KT 3700 BR NCD 19/19 Q1010 RMK A2984", Speci(), true,
-                  false, "SPECI 171537Z"},
-        LimitCase{"RoutineHalfHour", "RJAA", "2026/08/11 10:30", kRjaaIfr, Speci(), false, false,
-                  "METAR 111030Z"},
+                  "RJAA 171537Z AUTO 16002KT 3700 BR NCD 19/19 Q1010 RMK A2984",
+                  WatchLimits{.speci = true}, true, false, "SPECI 171537Z"},
+        LimitCase{"RoutineHalfHour", "RJAA", "2026/08/11 10:30", kRjaaIfr,
+                  WatchLimits{.speci = true}, false, false, "METAR 111030Z"},
         // japan-metar.txt:1188: an hourly station's routine report
         LimitCase{"RoutineBeforeTheHour", "RJTY", "2026/08/20 11:55",
-                  "RJTY 201155Z COR AUTO 16006KT 10SM FEW020 BKN200 26/23 A3001", Speci(), false,
-                  false, "METAR 201155Z"}),
+                  "RJTY 201155Z COR AUTO 16006KT 10SM FEW020 BKN200 26/23 A3001",
+                  WatchLimits{.speci = true}, false, false, "METAR 201155Z"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(WatchLimitTest, WhatTheReportDoesNotGiveIsUnknown) {
-  WatchLimits limits = Crosswind(15);
-  limits.worseThan = Vfr;
-  limits.visibilityBelowM = 3000;
+  const WatchLimits limits{.worseThan = Vfr, .visibilityBelowM = 3000, .crosswindAboveKt = 15};
   // Neither wind nor visibility nor sky: nothing to judge.
   const OverviewStation station =
       testing_support::StationWithReport("RJTT", "2026/12/01 05:00", "RJTT 010500Z 15/10 Q1012");

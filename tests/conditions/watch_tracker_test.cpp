@@ -85,30 +85,13 @@ constexpr const char* k0100 =
     "RJAA 130100Z 01010KT 2500 R34L/1000VP2000U R34R/1300VP2000U +TSRA FEW002 BKN010 FEW020CB "
     "25/24 Q1007 BECMG 08006KT TEMPO FEW005 BKN008 FEW012CB";
 
-WatchLimits WorseThan(FlightCategory category) {
-  WatchLimits limits;
-  limits.worseThan = category;
-  return limits;
-}
-WatchLimits CeilingBelow(int feet) {
-  WatchLimits limits;
-  limits.ceilingBelowFt = feet;
-  return limits;
-}
-WatchLimits ThunderAndSpeci() {
-  WatchLimits limits;
-  limits.thunder = true;
-  limits.speci = true;
-  return limits;
-}
-
 using enum FlightCategory;
 
 INSTANTIATE_TEST_SUITE_P(
     Sequences, WatchTrackerTest,
     testing::Values(
         SequenceCase{"CrossingThenStayingCrossed",
-                     WorseThan(Mvfr),
+                     WatchLimits{.worseThan = Mvfr},
                      {kMvfr0830,
                       {k1030Time,
                        k1030,
@@ -118,12 +101,12 @@ INSTANTIATE_TEST_SUITE_P(
                       {k1130Time, k1130, 5, {}}}},
         SequenceCase{
             "OneClearReportAtTheLimitIsNotEnough",
-            WorseThan(Mvfr),
+            WatchLimits{.worseThan = Mvfr},
             {{k1030Time, k1030, 5, {"RJAA 成田国際空港: IFR (雲底 800フィート、視程 3000m)"}},
              {k1100Time, k1100, 5, {}},
              {k1130Time, k1130, 5, {}}}},
         SequenceCase{"TwoClearReportsInARow",
-                     WorseThan(Mvfr),
+                     WatchLimits{.worseThan = Mvfr},
                      {{k1930Time, k1930, 5, {"RJAA 成田国際空港: LIFR (雲底 100フィート)"}},
                       {k0000Time, k0000, 5, {}},
                       {k0000Time, k0000, 20, {}},
@@ -134,7 +117,7 @@ INSTANTIATE_TEST_SUITE_P(
                        {"RJAA 成田国際空港: 回復 LIFR → MVFR (視程 8000m)"}}}},
         SequenceCase{
             "ClearByTheMargin",
-            CeilingBelow(1000),
+            WatchLimits{.ceilingBelowFt = 1000},
             {{k1030Time, k1030, 5, {"RJAA 成田国際空港: 雲底 800フィート (限度 1000フィート)"}},
              {k1100Time,
               k1100,
@@ -142,7 +125,7 @@ INSTANTIATE_TEST_SUITE_P(
               {"RJAA 成田国際空港: 回復 雲底 1200フィート (限度 1000フィート)"}}}},
         SequenceCase{
             "ClearInTwoReports",
-            CeilingBelow(1000),
+            WatchLimits{.ceilingBelowFt = 1000},
             {{k1030Time, k1030, 5, {"RJAA 成田国際空港: 雲底 800フィート (限度 1000フィート)"}},
              {k0030Time, k0030, 5, {}},
              {k0100Time,
@@ -151,7 +134,7 @@ INSTANTIATE_TEST_SUITE_P(
               {"RJAA 成田国際空港: 回復 雲底 1000フィート (限度 1000フィート)"}}}},
         SequenceCase{
             "ThunderAndSpeci",
-            ThunderAndSpeci(),
+            WatchLimits{.thunder = true, .speci = true},
             {{k1930Time, k1930, 5, {"RJAA 成田国際空港: 雷・積乱雲 (CB)"}},
              {k0000Time, k0000, 5, {}},
              // japan-metar.txt:4's groups at 00:17 of this day: no routine time
@@ -163,14 +146,14 @@ INSTANTIATE_TEST_SUITE_P(
              {k0030Time, k0030, 5, {"RJAA 成田国際空港: 雷・積乱雲 (+TSRA, CB)"}}}},
         SequenceCase{
             "FailedFetchIsNotedOnce",
-            WorseThan(Mvfr),
+            WatchLimits{.worseThan = Mvfr},
             {{k1030Time, k1030, 5, {"RJAA 成田国際空港: IFR (雲底 800フィート、視程 3000m)"}},
              {nullptr, "NOT FOUND", 10, {"RJAA 成田国際空港: 取得失敗 (NOT FOUND)"}},
              {nullptr, "NOT FOUND", 20, {}},
              {k1030Time, k1030, 30, {}},
              {k1100Time, k1100, 5, {}}}},
         SequenceCase{"StationStopsReporting",
-                     WorseThan(Mvfr),
+                     WatchLimits{.worseThan = Mvfr},
                      {kMvfr0830,
                       {kMvfr0830.timeLine, kMvfr0830.report, 90, {}},
                       {kMvfr0830.timeLine,

@@ -23,15 +23,7 @@ using testing_support::TestDataFile;
 // RJAA 261945Z 36020KT 4000 -SHRA BR FEW003 SCT004 BKN006 ..., IFR).
 HttpTestServer RjaaOnlyServer() {
   return HttpTestServer([](httplib::Server& routes) {
-    routes.Get(R"(/data/observations/metar/stations/(\w+)\.TXT)",
-               [](const httplib::Request& request, httplib::Response& reply) {
-                 if (request.matches[1] != "RJAA") {
-                   reply.status = 404;
-                   reply.set_content("Not Found", "text/html");
-                   return;
-                 }
-                 reply.set_content(TestDataFile("RJAA-metar-1.TXT"), "text/plain");
-               });
+    testing_support::ServeOneMetarFile(routes, "RJAA", TestDataFile("RJAA-metar-1.TXT"));
   });
 }
 
