@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QShortcut>
 #include <QTimer>
 #include <chrono>
 
@@ -305,6 +306,10 @@ void CAerolumeDlg::UpdateTitle() {
 
 void CAerolumeDlg::AttachWatch(aerolume::WatchController* watch) {
   m_watch = watch;
+  // A shortcut, so that the station list, which has the focus and reads typed keys,
+  // does not take it.
+  auto* watchKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_W), this);
+  connect(watchKey, &QShortcut::activated, this, &CAerolumeDlg::OnWatch);
   connect(watch, &aerolume::WatchController::StateChanged, this, &CAerolumeDlg::UpdateTitle);
   UpdateTitle();
 }
@@ -347,12 +352,6 @@ void CAerolumeDlg::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_F5:
       OnRefresh();
       return;
-    case Qt::Key_W:
-      if (event->modifiers() == Qt::ControlModifier) {
-        OnWatch();
-        return;
-      }
-      break;
     default:
       break;
   }

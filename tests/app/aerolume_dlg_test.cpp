@@ -384,7 +384,9 @@ TEST_F(WatchingDialogTest, CtrlWAddsTheShownStationsWatchAndItsReportIsCheckedAt
     EXPECT_EQ(edit->windowTitle(), "監視: RJAA 成田国際空港");
     edit->accept();  // as offered: alert when worse than VFR
   });
-  QTest::keyClick(&dialog, Qt::Key_W, Qt::ControlModifier);
+  // Pressed where the focus is: on the station list, which reads typed keys itself.
+  ShowActive(dialog);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_W, Qt::ControlModifier);
   ASSERT_EQ(watch.Monitor().Watches().size(), 1u);
   EXPECT_EQ(watch.Monitor().Watches()[0].code, "RJAA");
 
