@@ -178,5 +178,16 @@ TEST(WatchInterval, PrintsExactlyTheChanges) {
   }
 }
 
+TEST(WatchInterval, AStationWithoutAReportIsNotedOnceAndAlertsNobody) {
+  testing_support::NoProxies noProxies;
+  const HttpTestServer weather = RjaaOnlyServer();
+  const auto run = RunCliWords({"watch", "RJTT", "--thunder", "--interval", "0.0005", "--checks",
+                                "3", "--no-fallback", "--server", weather.Url("/data")});
+  EXPECT_EQ(run.exitCode, 0);
+  EXPECT_EQ(run.out, "");
+  EXPECT_EQ(run.err, "RJTT 東京国際空港（羽田）: 取得失敗 (NOT FOUND)\n");
+  EXPECT_EQ(weather.Requests().size(), 3u);
+}
+
 }  // namespace
 }  // namespace aerolume
