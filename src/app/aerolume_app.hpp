@@ -1,4 +1,5 @@
-// The application: runs the main dialog and ends with it. Nothing is read or saved.
+// The application: runs the main dialog and ends with it, or stays in the tray while
+// watching when the user chose so. Only the watch list is read and saved.
 #pragma once
 
 #include <string>

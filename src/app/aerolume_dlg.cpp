@@ -9,8 +9,10 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QShortcut>
 #include <QTimer>
 #include <chrono>
+#include <set>
 
 #include "app/about_dlg.hpp"
 #include "app/app_font.hpp"
@@ -20,12 +22,14 @@
 #include "app/field_frame_style.hpp"
 #include "app/phrase_lines.hpp"
 #include "app/station_combo_box.hpp"
+#include "overview/overview_map.hpp"
 #include "overview/overview_window.hpp"
 #include "retrieval/station_status.hpp"
 #include "stations/runway_wind.hpp"
 #include "stations/station_catalogue.hpp"
 #include "stations/station_runways.hpp"
 #include "translators/shown_text.hpp"
+#include "watch/watch_controller.hpp"
 #include "wind/message_sink.hpp"
 #include "wind/wind_wnd.hpp"
 
@@ -264,6 +268,13 @@ void CAerolumeDlg::ShowWind(const std::string& stationCode, const aerolume::Wind
 
 void CAerolumeDlg::ShowCategory(const aerolume::CategoryJudgement& judgement) {
   m_categoryBadge->ShowCategory(judgement);
+  // Only a METAR has a category: the report just shown, as its station file read.
+  if (m_watch != nullptr) {
+    const aerolume::ReportState& state = m_session.State();
+    m_watch->ReportFetched(
+        state.m_stationCode,
+        state.m_timeLine + '\n' + m_edtMetarRaw->toPlainText().toStdString() + '\n');
+  }
 }
 
 // The busy cursor and the title say a download runs; the window still answers
@@ -294,7 +305,34 @@ void CAerolumeDlg::ShowStationStatus(const aerolume::StationStatus& status) {
 void CAerolumeDlg::UpdateTitle() {
   const auto now =
       std::chrono::time_point_cast<std::chrono::seconds>(std::chrono::system_clock::now());
-  setWindowTitle(QString::fromStdString(aerolume::WindowTitle(m_status, now, m_busy)));
+  QString title = QString::fromStdString(aerolume::WindowTitle(m_status, now, m_busy));
+  if (m_watch != nullptr && !m_watch->TitleSuffix().isEmpty()) {
+    title += QStringLiteral(" - ") + m_watch->TitleSuffix();
+  }
+  setWindowTitle(title);
+}
+
+void CAerolumeDlg::AttachWatch(aerolume::WatchController* watch) {
+  m_watch = watch;
+  // A shortcut, so that the station list, which has the focus and reads typed keys,
+  // does not take it.
+  auto* watchKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_W), this);
+  connect(watchKey, &QShortcut::activated, this, &CAerolumeDlg::OnWatch);
+  connect(watch, &aerolume::WatchController::StateChanged, this, &CAerolumeDlg::UpdateTitle);
+  connect(watch, &aerolume::WatchController::StateChanged, this, &CAerolumeDlg::MarkWatchedOnMap);
+  UpdateTitle();
+}
+
+void CAerolumeDlg::MarkWatchedOnMap() {
+  if (m_mapWindow == nullptr || m_watch == nullptr) return;
+  std::set<std::string> codes;
+  for (const aerolume::Watch& watch : m_watch->Monitor().Watches()) codes.insert(watch.code);
+  m_mapWindow->Map()->SetWatchedStations(std::move(codes));
+}
+
+void CAerolumeDlg::OnWatch() {
+  if (m_watch == nullptr || m_session.State().m_stationCode.empty()) return;
+  m_watch->EditWatch(m_session.State().m_stationCode, this);
 }
 
 void CAerolumeDlg::OnRefreshTimer() {
@@ -332,6 +370,7 @@ void CAerolumeDlg::OnMap() {
               m_cmbStation->setCurrentIndex(index);
               OnCbnCloseupStation();
             });
+    MarkWatchedOnMap();
   }
   m_mapWindow->show();
   m_mapWindow->raise();
@@ -358,7 +397,12 @@ void CAerolumeDlg::keyPressEvent(QKeyEvent* event) {
 
 void CAerolumeDlg::contextMenuEvent(QContextMenuEvent* event) {
   QMenu menu(this);
-  menu.addAction(QStringLiteral("バージョン情報 Aerolume(&A)..."), this, &CAerolumeDlg::OnAbout);
+  if (m_watch != nullptr) {
+    QAction* watch = menu.addAction(QStringLiteral("この空港を監視(&W)...\tCtrl+W"), this,
+                                    &CAerolumeDlg::OnWatch);
+    watch->setEnabled(!m_session.State().m_stationCode.empty());
+  }
   menu.addAction(m_mapAction);
+  menu.addAction(QStringLiteral("バージョン情報 Aerolume(&A)..."), this, &CAerolumeDlg::OnAbout);
   menu.exec(event->globalPos());
 }

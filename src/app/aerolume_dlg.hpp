@@ -26,6 +26,7 @@ class CategoryBadge;
 class OverviewWindow;
 class MessageSink;
 class StationComboBox;
+class WatchController;
 }  // namespace aerolume
 
 class CAerolumeDlg : public QDialog, public aerolume::ReportView {
@@ -60,6 +61,11 @@ class CAerolumeDlg : public QDialog, public aerolume::ReportView {
   void SetMapSettings(aerolume::DownloadSettings settings) { m_mapSettings = std::move(settings); }
   aerolume::OverviewWindow* MapWindow() const;
 
+  // The watch: Ctrl+W and the context menu edit the shown station's, each METAR shown is
+  // checked, and the title carries the news where no notification service does.
+  void AttachWatch(aerolume::WatchController* watch);
+  void OnWatch();
+
   const aerolume::ReportSession& Session() const { return m_session; }
   const aerolume::DialogBaseUnits& BaseUnits() const { return m_baseUnits; }
 
@@ -72,6 +78,8 @@ class CAerolumeDlg : public QDialog, public aerolume::ReportView {
   void CreateControls();
   void FillStationList();
   void CreateWindWindow();
+  // The map rings the watched stations; again whenever the watch list changes.
+  void MarkWatchedOnMap();
   void CreateRunwayWindLine(const QRect& windWindow);
   QWidget* FieldWidget(aerolume::ReportField field) const;
   void UpdateTitle();
@@ -99,6 +107,7 @@ class CAerolumeDlg : public QDialog, public aerolume::ReportView {
   aerolume::DownloadSettings m_mapSettings;
   QPointer<aerolume::OverviewWindow> m_mapWindow;  // gone once the user closes it
   bool m_busy = false;
+  aerolume::WatchController* m_watch = nullptr;
   // Declared before the session, which uses it, so that it is destroyed after it.
   aerolume::ThreadFetchRunner m_runner;
   aerolume::ReportSession m_session;

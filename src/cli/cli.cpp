@@ -12,9 +12,10 @@ namespace {
 
 constexpr const char* kVersion = "2.0.0.4";
 
-std::array<const Command*, 8> Commands() {
-  return {&StationsCommand(), &DecodeCommand(),  &GroupsCommand(),   &FetchCommand(),
-          &OverviewCommand(), &HistoryCommand(), &TafHoursCommand(), &CoverageCommand()};
+std::array<const Command*, 9> Commands() {
+  return {&StationsCommand(), &DecodeCommand(),   &GroupsCommand(),
+          &FetchCommand(),    &OverviewCommand(), &HistoryCommand(),
+          &TafHoursCommand(), &WatchCommand(),    &CoverageCommand()};
 }
 
 const Command* FindCommand(const std::string& name) {

@@ -84,5 +84,6 @@ const Command& CoverageCommand();
 const Command& OverviewCommand();
 const Command& HistoryCommand();
 const Command& TafHoursCommand();
+const Command& WatchCommand();
 
 }  // namespace aerolume::cli

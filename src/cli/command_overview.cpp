@@ -8,11 +8,11 @@
 #include "cli/cli.hpp"
 #include "cli/command.hpp"
 #include "cli/download_options.hpp"
+#include "cli/fetched_overview.hpp"
 #include "cli/values_json.hpp"
 #include "cli/values_text.hpp"
 #include "conditions/category_reason.hpp"
 #include "conditions/station_overview.hpp"
-#include "retrieval/overview_fetch.hpp"
 #include "translators/utc_time.hpp"
 
 namespace aerolume::cli {
@@ -68,12 +68,7 @@ int RunOverview(const Arguments& arguments, CommandIo& io) {
     return UsageError(io, OverviewCommand(), *message);
   }
   StationOverview overview;
-  const OverviewFetch fetch =
-      FetchOverview(std::get<DownloadSettings>(options), overview.Codes(), std::stop_token(), {});
-  if (!fetch.apiFailure.empty()) {
-    io.err << "Data API: " << fetch.apiFailure << "; station files used instead\n";
-  }
-  ApplyAnswers(overview, fetch.answers);
+  FetchIntoOverview(std::get<DownloadSettings>(options), overview.Codes(), overview, io);
 
   const auto now = std::chrono::floor<std::chrono::minutes>(std::chrono::system_clock::now());
   bool allReported = true;

@@ -96,6 +96,12 @@ std::string CeilingPhraseJapanese(const std::optional<Ceiling>& ceiling) {
   return CeilingText(ceiling, kJapanese);
 }
 
+std::string CategoryReasonJapaneseBrief(const CategoryJudgement& judgement) {
+  ReasonWords words = kJapanese;
+  words.namesLayer = false;
+  return Reason(judgement, words);
+}
+
 std::string CategoryLine(const CategoryJudgement& judgement) {
   if (judgement.category == FlightCategory::Unknown) return "unknown";
   return Concat({CategoryName(judgement.category), " (", CategoryReason(judgement), ")"});

@@ -19,6 +19,8 @@ std::string CategoryReasonJapanese(const CategoryJudgement& judgement);
 // "視程 10km以上", "雲底 800フィート (BKN008)", "雲底なし".
 std::string VisibilityPhraseJapanese(const VisibilityValue& visibility);
 std::string CeilingPhraseJapanese(const std::optional<Ceiling>& ceiling);
+// The same without the coded layer, for a message that fits on one line: "雲底 800フィート".
+std::string CategoryReasonJapaneseBrief(const CategoryJudgement& judgement);
 
 // "IFR (ceiling 800 ft)", or "unknown".
 std::string CategoryLine(const CategoryJudgement& judgement);

@@ -19,6 +19,7 @@ namespace aerolume {
 namespace {
 
 constexpr double kDotRadius = 5.0;
+constexpr double kWatchRingRadius = kDotRadius + 3.5;
 constexpr double kZoomStep = 1.25;
 constexpr double kPanStep = 60.0;
 const QColor kSea(0xdc, 0xe9, 0xf2);
@@ -180,6 +181,20 @@ void OverviewMap::DrawStation(QPainter& painter, const OverviewStation& station)
   // An old report is drawn hollow: the station may have stopped reporting.
   painter.setBrush(IsOldReport(station, m_now) ? QBrush(Qt::white) : QBrush(colour));
   painter.drawEllipse(dot, kDotRadius, kDotRadius);
+  if (m_watched.contains(station.code)) {
+    painter.setPen(QPen(WatchRingColour(), 2.0));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawEllipse(dot, kWatchRingRadius, kWatchRingRadius);
+  }
+}
+
+void OverviewMap::SetWatchedStations(std::set<std::string> codes) {
+  m_watched = std::move(codes);
+  update();
+}
+
+QColor OverviewMap::WatchRingColour() {
+  return {0xFF, 0x8C, 0x00};
 }
 
 void OverviewMap::DrawLabels(QPainter& painter) {

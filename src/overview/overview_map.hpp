@@ -6,6 +6,8 @@
 #include <QPainterPath>
 #include <QWidget>
 #include <optional>
+#include <set>
+#include <string>
 #include <vector>
 
 #include "conditions/station_overview.hpp"
@@ -21,6 +23,9 @@ class OverviewMap : public QWidget {
 
   // The overview is kept by the caller and outlives the map; `now` decides the ages.
   void SetOverview(const StationOverview* overview, UtcMinutes now);
+  // Stations drawn with a ring around their dot: those the user watches.
+  void SetWatchedStations(std::set<std::string> codes);
+  static QColor WatchRingColour();
   // Back to all of Japan.
   void ShowAllOfJapan();
   void ZoomBy(double factor);
@@ -71,6 +76,7 @@ class OverviewMap : public QWidget {
   QString m_selected;
   // The codes in the order Tab visits them: from north to south.
   std::vector<QString> m_tabOrder;
+  std::set<std::string> m_watched;
 };
 
 }  // namespace aerolume

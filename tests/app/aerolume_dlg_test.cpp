@@ -12,6 +12,7 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <algorithm>
@@ -29,6 +30,8 @@
 #include "app/station_combo_box.hpp"
 #include "overview/overview_window.hpp"
 #include "retrieval/report_download.hpp"
+#include "watch/watch_controller.hpp"
+#include "watch/watch_edit_dlg.hpp"
 #include "wind/message_sink.hpp"
 #include "wind/wind_wnd.hpp"
 
@@ -339,10 +342,13 @@ TEST_F(DialogTest, AboutOpensFromTheContextMenu) {
   QTimer::singleShot(0, [&] {
     auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
     ASSERT_NE(menu, nullptr);
-    ASSERT_GE(menu->actions().size(), 1);
-    EXPECT_EQ(menu->actions().front()->text(), "バージョン情報 Aerolume(&A)...");
+    const QList<QAction*> actions = menu->actions();
+    const auto about = std::ranges::find(actions, QStringLiteral("バージョン情報 Aerolume(&A)..."),
+                                         &QAction::text);
+    ASSERT_NE(about, actions.end());
+    EXPECT_EQ(about, actions.end() - 1) << "About comes last";
     QTimer::singleShot(0, [&] { CheckAndCloseAboutBox(seen); });
-    menu->actions().front()->trigger();
+    (*about)->trigger();
     menu->close();
   });
   QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), dialog.mapToGlobal(QPoint(5, 5)));
@@ -387,6 +393,78 @@ TEST_F(DialogTest, MapOpensFromCtrlMAndTheContextMenuAndPicksAStation) {
   EXPECT_TRUE(Control<StationComboBox>(dialog, kStationList)->currentText().startsWith("RJTT"));
   map->close();
   EXPECT_TRUE(QTest::qWaitFor([&] { return map.isNull(); }, 10'000));
+}
+
+class RecordingNotifications : public NotificationSink {
+ public:
+  bool Available() const override { return true; }
+  void Notify(const QString& title, const QString& body) override { shown << title + " | " + body; }
+  QStringList shown;
+};
+
+// The window with a watch whose list lives in a folder of the test's own.
+struct WatchingDialogTest : DialogTest {
+  WatchingDialogTest() {
+    source.metarText =
+        // japan-metar.txt:41
+        "2026/08/11 10:30\nRJAA 111030Z 26011G22KT 230V300 3000 SHRA BR FEW005 BKN008 22/21 "
+        "Q0989";
+    dialog.AttachWatch(&watch);
+  }
+  QTemporaryDir folder;
+  RecordingNotifications notifications;
+  WatchController watch{WatchStore(folder.filePath("watches.ini")), notifications,
+                        [](const std::vector<std::string>&, const std::stop_token&) {
+                          return std::vector<OverviewAnswer>{};
+                        }};
+};
+
+TEST_F(WatchingDialogTest, CtrlWAddsTheShownStationsWatchAndItsReportIsCheckedAtOnce) {
+  ChooseStation(dialog, IndexOf(dialog, "RJAA"));
+  EXPECT_TRUE(notifications.shown.isEmpty());  // not watched yet
+  QTimer::singleShot(0, [] {
+    auto* edit = qobject_cast<WatchEditDlg*>(QApplication::activeModalWidget());
+    ASSERT_NE(edit, nullptr);
+    EXPECT_EQ(edit->windowTitle(), "監視: RJAA 成田国際空港");
+    edit->accept();  // as offered: alert when worse than VFR
+  });
+  // Pressed where the focus is: on the station list, which reads typed keys itself.
+  ShowActive(dialog);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_W, Qt::ControlModifier);
+  ASSERT_EQ(watch.Monitor().Watches().size(), 1u);
+  EXPECT_EQ(watch.Monitor().Watches()[0].code, "RJAA");
+
+  // F5 fetches the report again: the station now watched, it is checked at once (and,
+  // checked today, found old as well).
+  QTest::keyClick(&dialog, Qt::Key_F5);
+  WaitForDownload(dialog);
+  EXPECT_EQ(notifications.shown,
+            (QStringList{"RJAA 成田国際空港 | IFR (雲底 800フィート、視程 3000m)",
+                         "RJAA 成田国際空港 | 報告途絶 (最終 111030Z)"}));
+}
+
+TEST_F(WatchingDialogTest, TheContextMenuOffersTheWatchOnceAStationIsShown) {
+  const auto menuEntries = [&] {
+    QStringList entries;
+    QTimer::singleShot(0, [&] {
+      auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+      ASSERT_NE(menu, nullptr);
+      for (QAction* action : menu->actions()) {
+        entries << action->text() + (action->isEnabled() ? "" : " (disabled)");
+      }
+      menu->close();
+    });
+    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5),
+                            dialog.mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(&dialog, &event);
+    return entries;
+  };
+  dialog.show();
+  EXPECT_EQ(menuEntries(), (QStringList{"この空港を監視(&W)...\tCtrl+W (disabled)",
+                                        "日本全国の地図(&M)", "バージョン情報 Aerolume(&A)..."}));
+  ChooseStation(dialog, IndexOf(dialog, "RJAA"));
+  EXPECT_EQ(menuEntries(), (QStringList{"この空港を監視(&W)...\tCtrl+W", "日本全国の地図(&M)",
+                                        "バージョン情報 Aerolume(&A)..."}));
 }
 
 // RJTT's TAF as the server keeps it; each test adds what it does with the METAR.

@@ -30,6 +30,21 @@ inline std::string StationFile(const std::string& timeLine, const std::string& r
   return timeLine + "\n" + report + "\n";
 }
 
+// The routes of a weather server that keeps one station's METAR file and answers
+// "Not Found" for every other station.
+inline void ServeOneMetarFile(httplib::Server& routes, const std::string& code,
+                              const std::string& file) {
+  routes.Get(R"(/data/observations/metar/stations/(\w+)\.TXT)",
+             [code, file](const httplib::Request& request, httplib::Response& reply) {
+               if (request.matches[1] != code) {
+                 reply.status = 404;
+                 reply.set_content("Not Found", "text/html");
+                 return;
+               }
+               reply.set_content(file, "text/plain");
+             });
+}
+
 struct SeenRequest {
   std::string path;
   std::string userAgent;

@@ -29,15 +29,7 @@ struct Servers {
           });
         }),
         weather([](httplib::Server& routes) {
-          routes.Get(R"(/data/observations/metar/stations/(\w+)\.TXT)",
-                     [](const httplib::Request& request, httplib::Response& reply) {
-                       if (request.matches[1] != "RJAA") {
-                         reply.status = 404;
-                         reply.set_content("Not Found", "text/html");
-                         return;
-                       }
-                       reply.set_content(TestDataFile("RJAA-metar-1.TXT"), "text/plain");
-                     });
+          testing_support::ServeOneMetarFile(routes, "RJAA", TestDataFile("RJAA-metar-1.TXT"));
         }) {}
   HttpTestServer api;
   HttpTestServer weather;

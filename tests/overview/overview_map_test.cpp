@@ -99,6 +99,29 @@ TEST_F(OverviewMapTest, AnOldReportIsHollow) {
             OverviewMap::CategoryColour(FlightCategory::Vfr));
 }
 
+TEST_F(OverviewMapTest, WatchedStationsHaveARing) {
+  // Around the dot, half-way through the ring's stroke, on the four sides.
+  const auto ringAround = [&](const QImage& frame, const char* code) {
+    const QPointF dot = Dot(code);
+    int ringPixels = 0;
+    for (const QPointF side :
+         {QPointF(8.5, 0), QPointF(-8.5, 0), QPointF(0, 8.5), QPointF(0, -8.5)}) {
+      // Antialiasing blends the stroke's edges: near the ring's colour is enough.
+      const QColor seen = frame.pixelColor((dot + side).toPoint());
+      const QColor ring = OverviewMap::WatchRingColour();
+      ringPixels += std::abs(seen.red() - ring.red()) + std::abs(seen.green() - ring.green()) +
+                        std::abs(seen.blue() - ring.blue()) <
+                    48;
+    }
+    return ringPixels;
+  };
+  EXPECT_EQ(ringAround(Frame(), "RJAA"), 0);
+  m_map.SetWatchedStations({"RJAA"});
+  const QImage frame = Frame();
+  EXPECT_GE(ringAround(frame, "RJAA"), 2);  // a label or a coast may cover a side
+  EXPECT_EQ(ringAround(frame, "RJTT"), 0);
+}
+
 TEST_F(OverviewMapTest, NoTwoLabelsOverlapAtAnyZoom) {
   for (const double zoom : {1.0, 2.0, 4.0, 8.0, 16.0}) {
     m_map.ShowAllOfJapan();
