@@ -3,13 +3,13 @@
 // brings (its diagram decoded and laid over the ring, the first frame drawn).
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QCoreApplication>
 #include <QTimerEvent>
 #include <array>
 #include <memory>
 #include <string>
 
+#include "qt_benchmark_main.hpp"
 #include "wind/message_sink.hpp"
 #include "wind/wind_wnd.hpp"
 
@@ -68,11 +68,5 @@ BENCHMARK(BM_RestartForNewStation)->MeasureProcessCPUTime()->Unit(benchmark::kMi
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
+  return aerolume::bench_support::RunQtBenchmarks(argc, argv);
 }

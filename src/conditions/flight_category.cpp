@@ -15,7 +15,8 @@ constexpr int kThreeMilesMetres = 4828;
 constexpr int kFiveMilesMetres = 8047;
 
 bool MakesCeiling(const CloudLayerValue& layer) {
-  const std::string_view amount(layer.amount.data());
+  // All three letters, the zero after a shorter code included: no length to measure.
+  const std::string_view amount(layer.amount.data(), 3);
   return layer.baseFeet >= 0 && (amount == "BKN" || amount == "OVC");
 }
 

@@ -2,11 +2,13 @@
 // the step's text and the report state that wind and marker groups update.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "decoder/report_state.hpp"
 #include "translators/text.hpp"
+#include "translators/utc_time.hpp"
 
 namespace aerolume {
 
@@ -19,6 +21,8 @@ struct DecodeContext {
   // Set by RMK itself: the remark groups of US stations mean something only there.
   // (BECMG, TEMPO and FCST end the observation but open no remarks.)
   bool inRemarks = false;
+  // The months around a TAF's issue, worked out at its first period group for the rest.
+  std::optional<NearbyMonths> issueMonths;
 
   // The current group; the walk only ever stands on one (the empty text past the end,
   // where a rule that swallowed groups might look, rather than a fault).

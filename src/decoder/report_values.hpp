@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <cstring>
 #include <new>
 #include <optional>
@@ -23,9 +24,12 @@ namespace aerolume {
 template <typename T, std::size_t N>
 class BoundedList {
   static_assert(std::is_trivially_copyable_v<T> && std::is_trivially_destructible_v<T>);
+  static_assert(N <= UINT8_MAX);
 
  public:
-  BoundedList() = default;
+  // Written out rather than defaulted: a defaulted one would have `WeatherValues{}` and
+  // its kin zero the whole storage, which only the size needs.
+  BoundedList() {}  // NOLINT(modernize-use-equals-default)
   BoundedList(const BoundedList& other) { CopyFrom(other); }
   BoundedList& operator=(const BoundedList& other) {
     CopyFrom(other);
@@ -35,6 +39,8 @@ class BoundedList {
   void Push(const T& value) {
     if (m_size < N) std::memcpy(m_storage + sizeof(T) * m_size++, &value, sizeof(T));
   }
+  // A new value at the end, to be filled in place; nothing when the list is full.
+  T* Add() { return m_size < N ? new (m_storage + sizeof(T) * m_size++) T{} : nullptr; }
   std::size_t size() const { return m_size; }
   bool empty() const { return m_size == 0; }
   const T* begin() const { return std::launder(reinterpret_cast<const T*>(m_storage)); }
@@ -49,7 +55,7 @@ class BoundedList {
   }
 
   alignas(T) unsigned char m_storage[sizeof(T) * N];
-  std::size_t m_size = 0;
+  std::uint8_t m_size = 0;
 };
 
 // A bound qualifier of a reported distance: M (less than) or P (more than).
@@ -126,6 +132,10 @@ struct MetarValues {
 enum class PeriodKind { Base, From, Becoming, Temporary, Probability, ProbabilityTemporary };
 
 struct TafPeriod {
+  TafPeriod() = default;
+  // Member by member: a period made as `TafPeriod{kind}` would be zeroed whole first.
+  explicit TafPeriod(PeriodKind periodKind) : kind(periodKind) {}
+
   PeriodKind kind = PeriodKind::Base;
   int probabilityPercent = -1;
   std::optional<UtcMinutes> from;

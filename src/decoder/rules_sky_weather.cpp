@@ -85,17 +85,6 @@ void ApplySkyWord(DecodeContext& c) {
   }
 }
 
-// Where the type letters after the height name no known type (FEW030///), the
-// layer reads like one reported without a type.
-std::string_view CloudTypeLetters(std::string_view g) {
-  return Mid(g, 6);
-}
-
-std::string CloudTypeText(std::string_view g) {
-  const std::string name = g.size() > 6 ? CloudTypeName(CloudTypeLetters(g)) : std::string();
-  return name.empty() ? "雲" : name;
-}
-
 }  // namespace
 
 bool TestVerticalVisibility(const DecodeContext& c) {
@@ -188,16 +177,22 @@ bool TestCloudLayer(const DecodeContext& c) {
 void ApplyCloudLayer(DecodeContext& c) {
   const std::string_view g = c.Group();
   const std::string_view height = Mid(g, 3, 3);
+  const int hundredsOfFeet = ToInt(height);
   std::string& text = c.stepText;
   if (height == "///") {
     text = "高さ不明 ";
   } else {
-    AppendInt(text, ToInt(height));
+    AppendInt(text, hundredsOfFeet);
     text += "00フィート";
   }
-  const std::string type = CloudTypeText(g);
-  Append(text, {Left(g, 3), "の", type});
-  RecordCloudLayer(c, Left(g, 3), height, type == "雲" ? std::string_view() : CloudTypeLetters(g));
+  // Where the type letters after the height name no known type (FEW030///), the layer
+  // reads like one reported without a type.
+  const std::string_view typeLetters = Mid(g, 6);
+  const std::string_view typeName =
+      typeLetters.empty() ? std::string_view() : CloudTypeName(typeLetters);
+  Append(text, {Left(g, 3), "の", typeName.empty() ? "雲" : typeName});
+  RecordCloudLayer(c, Left(g, 3), IsAllDigits(height) ? hundredsOfFeet * 100 : -1,
+                   typeName.empty() ? std::string_view() : typeLetters);
 }
 
 bool TestPressureHectopascal(const DecodeContext& c) {

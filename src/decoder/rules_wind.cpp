@@ -12,9 +12,8 @@ namespace aerolume {
 
 namespace {
 
-// The highest direction a wind or a sector bound can have, in degrees, as its three
-// digits: three digits compare as their numbers do, without reading them.
-constexpr std::string_view kFullCircle = "360";
+// The highest direction a wind or a sector bound can have, in degrees.
+constexpr int kFullCircle = 360;
 // dddff, the shortest wind group.
 constexpr std::size_t kShortestWind = 5;
 
@@ -41,11 +40,11 @@ bool IsSpeedLength(std::string_view digits) {
 }
 
 bool IsThreeDigitsUpToFullCircle(std::string_view d) {
-  return d.size() == kFullCircle.size() && IsAllDigits(d) && d <= kFullCircle;
+  return d.size() == 3 && IsAllDigits(d) && ToInt(d) <= kFullCircle;
 }
 
 bool IsDirection(std::string_view d) {
-  return d == "VRB" || IsThreeDigitsUpToFullCircle(d);
+  return IsThreeDigitsUpToFullCircle(d) || d == "VRB";
 }
 
 std::optional<SpeedUnit> UnitOf(std::string_view text) {
@@ -55,31 +54,32 @@ std::optional<SpeedUnit> UnitOf(std::string_view text) {
   return std::nullopt;
 }
 
-// A wind group, or nothing. Without a unit only two-digit speeds and gusts make one
-// (dddff, dddffGgg, dddffGPgg), as they always have; a direction above 360 never does.
-std::optional<WindGroup> ReadWindGroup(std::string_view g) {
-  if (g.size() < kShortestWind) return std::nullopt;
-  WindGroup wind;
+// Whether `g` is a wind group, read into `wind`. Without a unit only two-digit speeds
+// and gusts make one (dddff, dddffGgg, dddffGPgg), as they always have; a direction
+// above 360 never does. (Filled in place rather than returned: the rule table asks
+// this of most groups that start with a digit.)
+bool ReadWindGroup(std::string_view g, WindGroup& wind) {
+  if (g.size() < kShortestWind) return false;
   wind.direction = Left(g, 3);
-  if (!IsDirection(wind.direction)) return std::nullopt;
+  if (!IsDirection(wind.direction)) return false;
   std::size_t at = wind.direction.size();
   wind.speed = DigitRun(g, at);
-  if (!IsSpeedLength(wind.speed)) return std::nullopt;
+  if (!IsSpeedLength(wind.speed)) return false;
   if (at < g.size() && g[at] == 'G') {
     wind.gustAtLeast = at + 1 < g.size() && g[at + 1] == 'P';
     at += wind.gustAtLeast ? 2 : 1;
     wind.gust = DigitRun(g, at);
-    if (!IsSpeedLength(wind.gust)) return std::nullopt;
+    if (!IsSpeedLength(wind.gust)) return false;
   }
   const std::optional<SpeedUnit> unit = UnitOf(g.substr(at));
-  if (!unit) return std::nullopt;
+  if (!unit) return false;
   constexpr std::size_t kTwoDigits = 2;
   if (*unit == SpeedUnit::kNone &&
       (wind.speed.size() != kTwoDigits || (!wind.gust.empty() && wind.gust.size() != kTwoDigits))) {
-    return std::nullopt;
+    return false;
   }
   wind.unit = *unit;
-  return wind;
+  return true;
 }
 
 // Metres per second to whole knots, for the wind display and the runway components.
@@ -138,20 +138,22 @@ bool TestWind(const DecodeContext& c) {
   // A bare dddff is only a wind at the head of the report, where nothing else
   // of that shape can stand.
   if (g.size() == 5 && c.index > 1 && Left(g, 3) != "VRB") return false;
-  return ReadWindGroup(g).has_value();
+  WindGroup wind;
+  return ReadWindGroup(g, wind);
 }
 
 void ApplyWind(DecodeContext& c) {
-  const WindGroup wind = ReadWindGroup(c.Group()).value_or(WindGroup{});
+  WindGroup wind;
+  ReadWindGroup(c.Group(), wind);
   const bool mayWrite = c.MayWriteWind();
+  const int direction = wind.direction == "VRB" ? -1 : ToInt(wind.direction);
   std::string& text = c.stepText;
-  if (wind.direction == "VRB") {
+  if (direction < 0) {
     text = kVariableDirectionWords;
-    if (mayWrite) c.state.m_windDirection = -1;
   } else {
     Append(text, {wind.direction, kDirectionWords});
-    if (mayWrite) c.state.m_windDirection = ToInt(wind.direction);
   }
+  if (mayWrite) c.state.m_windDirection = direction;
   const int speed = ToInt(wind.speed);
   const int gust = GustSpeed(wind);
   AppendSpeed(text, speed, wind.unit);
@@ -162,8 +164,7 @@ void ApplyWind(DecodeContext& c) {
   }
   AppendGust(text, wind, gust);
   text += kWindWords;
-  RecordWind(c, wind.direction == "VRB" ? -1 : ToInt(wind.direction), Knots(speed, wind.unit),
-             Knots(gust, wind.unit));
+  RecordWind(c, direction, Knots(speed, wind.unit), Knots(gust, wind.unit));
 }
 
 // A bound above 360 (400V020) is no sector of the wind.

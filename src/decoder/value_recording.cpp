@@ -25,10 +25,16 @@ MetarValues* ObservationOf(DecodeContext& c) {
   return c.isMetar && !c.state.m_pastObservation ? &c.state.m_metarValues : nullptr;
 }
 
+// Into a code still all zeros.
+template <std::size_t N>
+void CopyLetters(std::array<char, N>& to, std::string_view code) {
+  std::copy_n(code.begin(), std::min(code.size(), N - 1), to.begin());
+}
+
 template <std::size_t N>
 void CopyCode(std::array<char, N>& to, std::string_view code) {
   to.fill('\0');
-  std::copy_n(code.begin(), std::min(code.size(), N - 1), to.begin());
+  CopyLetters(to, code);
 }
 
 WindValue& WindOf(WeatherValues& values) {
@@ -55,9 +61,7 @@ TafPeriod& OpenPeriod(DecodeContext& c, PeriodKind kind) {
   // A TAF has a handful of periods: room for them at once rather than growing.
   constexpr std::size_t kUsualPeriods = 8;
   if (periods.capacity() == 0) periods.reserve(kUsualPeriods);
-  periods.emplace_back();
-  periods.back().kind = kind;
-  return periods.back();
+  return periods.emplace_back(kind);
 }
 
 // Where a time without a day follows on: the start of the period before, or the issue.
@@ -72,13 +76,28 @@ std::optional<UtcMinutes> ValidityEnd(const TafValues& taf) {
   return taf.periods.empty() ? std::nullopt : taf.periods.front().to;
 }
 
+// The months around the TAF's issue, nothing without an issue time.
+const NearbyMonths* IssueMonthsOf(DecodeContext& c) {
+  const std::optional<UtcMinutes>& issued = TafOf(c).issued;
+  if (!issued) return nullptr;
+  if (!c.issueMonths) c.issueMonths.emplace(*issued);
+  return &*c.issueMonths;
+}
+
 // DDHH/DDHH, against the issue time; the end follows the start.
-void TimePeriodGroup(TafPeriod& period, std::string_view group, const TafValues& taf) {
-  if (!taf.issued) return;
-  period.from = NearestDayHour(ToInt(Left(group, 2)), ToInt(Mid(group, 2, 2)), *taf.issued);
-  if (period.from) {
-    period.to = NearestDayHour(ToInt(Mid(group, 5, 2)), ToInt(Mid(group, 7, 2)), *period.from);
-  }
+void TimePeriodGroup(TafPeriod& period, std::string_view group, const NearbyMonths* issueMonths) {
+  if (!issueMonths) return;
+  const int startDay = ToInt(Left(group, 2));
+  const int startHour = ToInt(Mid(group, 2, 2));
+  period.from = issueMonths->NearestDayHour(startDay, startHour);
+  if (!period.from) return;
+  const int endDay = ToInt(Mid(group, 5, 2));
+  const int endHour = ToInt(Mid(group, 7, 2));
+  // The start lies on its own day, unless at hour 24 on the next.
+  constexpr int kEndOfDay = 24;
+  period.to = startHour < kEndOfDay ? NearestDayHourFrom(endDay, endHour, *period.from, startDay,
+                                                         issueMonths->DaysInMonthOf(*period.from))
+                                    : NearestDayHour(endDay, endHour, *period.from);
 }
 
 // hhhh: an hour pair after the period before.
@@ -90,16 +109,17 @@ void TimeHourPair(TafPeriod& period, std::string_view group, std::optional<UtcMi
 
 // FMhhmm follows on from the period before; FMDDhhmm names its day, read against the
 // issue time as the validity period's days are.
-std::optional<UtcMinutes> FromTimeOf(std::string_view group, const TafValues& taf) {
+std::optional<UtcMinutes> FromTimeOf(std::string_view group, DecodeContext& c) {
   constexpr std::size_t kFromWithDay = 8;
   if (group.size() == kFromWithDay) {
-    if (!taf.issued) return std::nullopt;
+    const NearbyMonths* issueMonths = IssueMonthsOf(c);
+    if (!issueMonths) return std::nullopt;
     const std::optional<UtcMinutes> hour =
-        NearestDayHour(ToInt(Mid(group, 2, 2)), ToInt(Mid(group, 4, 2)), *taf.issued);
+        issueMonths->NearestDayHour(ToInt(Mid(group, 2, 2)), ToInt(Mid(group, 4, 2)));
     if (!hour) return std::nullopt;
     return *hour + std::chrono::minutes(ToInt(Right(group, 2)));
   }
-  const std::optional<UtcMinutes> anchor = AnchorOf(taf);
+  const std::optional<UtcMinutes> anchor = AnchorOf(TafOf(c));
   if (!anchor) return std::nullopt;
   return ClockTimeFrom(ToInt(Mid(group, 2, 2)), ToInt(Right(group, 2)), *anchor);
 }
@@ -201,15 +221,16 @@ void RecordSkyWord(DecodeContext& c, std::string_view word) {
   }
 }
 
-void RecordCloudLayer(DecodeContext& c, std::string_view amount, std::string_view height,
+void RecordCloudLayer(DecodeContext& c, std::string_view amount, int baseFeet,
                       std::string_view type) {
   if (WeatherValues* values = ConditionsOf(c)) {
     NameClouds(*values);
-    CloudLayerValue layer;
-    CopyCode(layer.amount, amount);
-    layer.baseFeet = IsAllDigits(height) ? ToInt(height) * 100 : -1;
-    CopyCode(layer.type, type);
-    values->clouds.Push(layer);
+    // Filled where it is kept: its codes start zero-filled, which ends the letters.
+    if (CloudLayerValue* layer = values->clouds.Add()) {
+      CopyLetters(layer->amount, amount);
+      layer->baseFeet = baseFeet;
+      CopyLetters(layer->type, type);
+    }
   }
 }
 
@@ -272,16 +293,18 @@ void RecordValidityPeriod(DecodeContext& c, std::string_view group) {
   if (c.isMetar) return;
   TafValues& taf = TafOf(c);
   if (!taf.periods.empty() && !taf.periods.back().from) {
-    TimePeriodGroup(taf.periods.back(), group, taf);
+    TimePeriodGroup(taf.periods.back(), group, IssueMonthsOf(c));
     return;
   }
-  if (taf.periods.empty()) TimePeriodGroup(OpenPeriod(c, PeriodKind::Base), group, taf);
+  if (taf.periods.empty()) {
+    TimePeriodGroup(OpenPeriod(c, PeriodKind::Base), group, IssueMonthsOf(c));
+  }
 }
 
 void StartFromPeriod(DecodeContext& c, std::string_view group) {
   if (c.isMetar) return;
   TafValues& taf = TafOf(c);
-  const std::optional<UtcMinutes> from = FromTimeOf(group, taf);
+  const std::optional<UtcMinutes> from = FromTimeOf(group, c);
   // The FM forecast before it ends where this one begins.
   for (auto period = taf.periods.rbegin(); period != taf.periods.rend(); ++period) {
     if (period->kind != PeriodKind::From) continue;
@@ -304,9 +327,9 @@ void StartChangePeriod(DecodeContext& c, PeriodKind kind, std::string_view timeG
   TafPeriod& period = afterProbability ? taf.periods.back() : OpenPeriod(c, kind);
   if (afterProbability) period.kind = PeriodKind::ProbabilityTemporary;
   if (IsPeriodGroup(timeGroup)) {
-    TimePeriodGroup(period, timeGroup, taf);
+    TimePeriodGroup(period, timeGroup, IssueMonthsOf(c));
   } else if (IsFromGroup(timeGroup)) {
-    period.from = FromTimeOf(timeGroup, taf);
+    period.from = FromTimeOf(timeGroup, c);
     period.to = ValidityEnd(taf);
   } else if (timeGroup.size() == 4 && IsAllDigits(timeGroup)) {
     TimeHourPair(period, timeGroup, anchor);

@@ -35,9 +35,9 @@ void RecordNoSignificantWeather(DecodeContext& c);
 
 // SKC, NSC, CLR, NCD: no cloud to report.
 void RecordSkyWord(DecodeContext& c, std::string_view word);
-// FEW, SCT, BKN, OVC; `height` three digits of hundreds of feet or ///; `type` CB,
-// TCU or nothing.
-void RecordCloudLayer(DecodeContext& c, std::string_view amount, std::string_view height,
+// FEW, SCT, BKN, OVC; `baseFeet` -1 for a height not reported (///); `type` CB, TCU
+// or nothing.
+void RecordCloudLayer(DecodeContext& c, std::string_view amount, int baseFeet,
                       std::string_view type);
 void RecordVerticalVisibility(DecodeContext& c, int feet);
 

@@ -14,8 +14,8 @@ constexpr CodeText kCloudTypes[] = {
 
 }  // namespace
 
-std::string CloudTypeName(std::string_view code) {
-  return std::string(LookUp(kCloudTypes, code));
+std::string_view CloudTypeName(std::string_view code) {
+  return LookUp(kCloudTypes, code);
 }
 
 }  // namespace aerolume

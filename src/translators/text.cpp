@@ -27,14 +27,7 @@ std::string Concat(std::initializer_list<std::string_view> pieces) {
   return text;
 }
 
-int ToInt(std::string_view text) {
-  // Up to nine digits and nothing else, the usual case, cannot overflow.
-  constexpr std::size_t kSafeDigits = 9;
-  if (!text.empty() && text.size() <= kSafeDigits && IsAllDigits(text)) {
-    int value = 0;
-    for (char c : text) value = value * 10 + (c - '0');
-    return value;
-  }
+int ToIntAsAtoi(std::string_view text) {
   std::size_t pos = 0;
   while (pos < text.size() && IsBlank(text[pos])) ++pos;
   bool negative = false;

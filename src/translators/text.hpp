@@ -51,7 +51,23 @@ inline void Append(std::string& text, std::initializer_list<std::string_view> pi
 
 // Decimal conversion as C's atoi reads it ("08" -> 8, "1A" -> 1, "" -> 0), but
 // saturating instead of overflowing on absurdly long digit runs.
-int ToInt(std::string_view text);
+int ToIntAsAtoi(std::string_view text);
+
+// The same; nine digits or fewer and nothing else, what the decoder reads from nearly
+// every group, read right here in one pass.
+inline int ToInt(std::string_view text) {
+  constexpr std::size_t kSafeDigits = 9;
+  if (!text.empty() && text.size() <= kSafeDigits) {
+    unsigned value = 0;  // wraps harmlessly over bytes that turn out not to be digits
+    bool allDigits = true;
+    for (char c : text) {
+      allDigits &= c >= '0' && c <= '9';
+      value = value * 10 + static_cast<unsigned char>(c) - '0';
+    }
+    if (allDigits) return static_cast<int>(value);
+  }
+  return ToIntAsAtoi(text);
+}
 
 // "%d": signed decimal without padding.
 std::string FormatInt(int value);

@@ -15,6 +15,31 @@ using std::chrono::minutes;
 
 constexpr int kHoursPerDay = 24;
 
+int DayNumber(std::chrono::day day) {
+  return static_cast<int>(static_cast<unsigned>(day));
+}
+
+int DaysIn(std::chrono::year_month month) {
+  return DayNumber((month / std::chrono::last).day());
+}
+
+// A day of one of the months around an anchor, as the days from the anchor's day to
+// it: reckoned without converting calendar dates.
+struct MonthDay {
+  int daysInMonth;
+  int daysFromAnchor;
+};
+
+// Every month has the days up to this one; a time within half of it from the issue is
+// nearer than the same day and hour of the month before or after.
+constexpr int kShortestMonth = 28;
+constexpr days kSurelyNearest{kShortestMonth / 2};
+
+bool IsDayHour(int day, int hour) {
+  constexpr int kLongestMonth = 31;
+  return day >= 1 && day <= kLongestMonth && hour >= 0 && hour <= kHoursPerDay;
+}
+
 std::optional<UtcMinutes> AtDayHour(std::chrono::year_month month, int day, int hour) {
   const std::chrono::year_month_day date{month / std::chrono::day(static_cast<unsigned>(day))};
   if (!date.ok()) return std::nullopt;
@@ -39,18 +64,62 @@ std::optional<UtcMinutes> UtcOfTimeLine(std::string_view timeLine) {
 }
 
 std::optional<UtcMinutes> NearestDayHour(int day, int hour, UtcMinutes issue) {
-  if (day < 1 || day > 31 || hour < 0 || hour > kHoursPerDay) return std::nullopt;
-  const std::chrono::year_month_day issueDate{std::chrono::floor<days>(issue)};
-  const std::chrono::year_month issueMonth = issueDate.year() / issueDate.month();
+  const int issueDayOfMonth =
+      DayNumber(std::chrono::year_month_day(std::chrono::floor<days>(issue)).day());
+  return NearestDayHourFrom(day, hour, issue, issueDayOfMonth, 0);
+}
+
+std::optional<UtcMinutes> NearestDayHourFrom(int day, int hour, UtcMinutes anchor,
+                                             int anchorDayOfMonth, int anchorMonthDays) {
+  // The usual cases, a day every month has near the anchor in its month or, across the
+  // month's end, in the next, need no other month.
+  if (IsDayHour(day, hour) && day <= kShortestMonth) {
+    const UtcMinutes anchorDay = std::chrono::floor<days>(anchor);
+    const UtcMinutes sameMonth = anchorDay + days(day - anchorDayOfMonth) + hours(hour);
+    if (std::chrono::abs(sameMonth - anchor) <= kSurelyNearest) return sameMonth;
+    const UtcMinutes nextMonth = sameMonth + days(anchorMonthDays);
+    if (anchorMonthDays > 0 && std::chrono::abs(nextMonth - anchor) < kSurelyNearest) {
+      return nextMonth;
+    }
+  }
+  return NearbyMonths(anchor).NearestDayHour(day, hour);
+}
+
+NearbyMonths::NearbyMonths(UtcMinutes anchor)
+    : m_anchor(anchor), m_anchorDay(std::chrono::floor<days>(anchor)) {
+  const std::chrono::year_month_day date{m_anchorDay};
+  const std::chrono::year_month month = date.year() / date.month();
+  m_dayOfMonth = DayNumber(date.day());
+  m_daysInMonthBefore = DaysIn(month - std::chrono::months(1));
+  m_daysInMonth = DaysIn(month);
+  m_daysInNextMonth = DaysIn(month + std::chrono::months(1));
+}
+
+int NearbyMonths::DaysInMonthOf(UtcMinutes time) const {
+  const std::chrono::sys_days monthStart = m_anchorDay - days(m_dayOfMonth - 1);
+  const std::chrono::sys_days nextMonthStart = monthStart + days(m_daysInMonth);
+  if (time < monthStart - days(m_daysInMonthBefore)) return 0;
+  if (time < monthStart) return m_daysInMonthBefore;
+  if (time < nextMonthStart) return m_daysInMonth;
+  if (time < nextMonthStart + days(m_daysInNextMonth)) return m_daysInNextMonth;
+  return 0;
+}
+
+std::optional<UtcMinutes> NearbyMonths::NearestDayHour(int day, int hour) const {
+  if (!IsDayHour(day, hour)) return std::nullopt;
+  // The day in the anchor's month, the next and the one before, as days from the
+  // anchor's day; of two equally near, the first wins.
+  const MonthDay candidates[] = {
+      {m_daysInMonth, day - m_dayOfMonth},
+      {m_daysInNextMonth, m_daysInMonth - m_dayOfMonth + day},
+      {m_daysInMonthBefore, day - m_dayOfMonth - m_daysInMonthBefore},
+  };
   std::optional<UtcMinutes> nearest;
-  for (const std::chrono::months offset :
-       {std::chrono::months(0), std::chrono::months(1), std::chrono::months(-1)}) {
-    // The day of a bound at hour 24 need not exist (the 31st, 24 of a 30-day month is no
-    // date), so the hour is added to the day before it.
-    const std::optional<UtcMinutes> candidate = AtDayHour(issueMonth + offset, day, 0);
-    if (!candidate) continue;
-    const UtcMinutes time = *candidate + hours(hour);
-    if (!nearest || std::abs((time - issue).count()) < std::abs((*nearest - issue).count())) {
+  for (const MonthDay& candidate : candidates) {
+    if (day > candidate.daysInMonth) continue;
+    // Hour 24 is the next day's start, which need not be a date of the month.
+    const UtcMinutes time = m_anchorDay + days(candidate.daysFromAnchor) + hours(hour);
+    if (!nearest || std::chrono::abs(time - m_anchor) < std::chrono::abs(*nearest - m_anchor)) {
       nearest = time;
     }
   }

@@ -21,6 +21,30 @@ std::optional<UtcMinutes> UtcOfTimeLine(std::string_view timeLine);
 // 30th for "0106" starts in the next month.
 std::optional<UtcMinutes> NearestDayHour(int day, int hour, UtcMinutes issue);
 
+// The same against an anchor known to fall on day `anchorDayOfMonth` of a month of
+// `anchorMonthDays` days (0 for not known), as a period's end is read against its
+// start, whose day its group gives: the usual cases then need no calendar at all.
+std::optional<UtcMinutes> NearestDayHourFrom(int day, int hour, UtcMinutes anchor,
+                                             int anchorDayOfMonth, int anchorMonthDays);
+
+// The same reading against one time for many groups: the calendar around the time is
+// worked out once, as a TAF's period groups all read against its issue.
+class NearbyMonths {
+ public:
+  explicit NearbyMonths(UtcMinutes anchor);
+  std::optional<UtcMinutes> NearestDayHour(int day, int hour) const;
+  // The days of the month that `time` falls in, 0 for a time outside these months.
+  int DaysInMonthOf(UtcMinutes time) const;
+
+ private:
+  UtcMinutes m_anchor;
+  std::chrono::sys_days m_anchorDay;
+  int m_dayOfMonth;
+  int m_daysInMonthBefore;
+  int m_daysInMonth;
+  int m_daysInNextMonth;
+};
+
 // The first HH:MM at or after `anchor` (hour 24 is midnight): how an FM time or an
 // hour pair without a day follows the period before it.
 std::optional<UtcMinutes> ClockTimeFrom(int hour, int minute, UtcMinutes anchor);

@@ -1,0 +1,95 @@
+// A day and an hour read against an issue time: the month they fall in, across the
+// ends of months and years, and the shortcuts that spare the calendar agreeing with
+// the full reckoning everywhere.
+#include "translators/utc_time.hpp"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+
+namespace aerolume {
+namespace {
+
+std::string Shown(std::optional<UtcMinutes> time) {
+  return time ? IsoUtc(*time) : "nothing";
+}
+
+UtcMinutes At(const char* timeLine) {
+  return *UtcOfTimeLine(timeLine);
+}
+
+struct DayHourCase {
+  const char* name;
+  const char* issue;
+  int day;
+  int hour;
+  const char* expected;
+};
+
+void PrintTo(const DayHourCase& c, std::ostream* out) {
+  *out << c.name;
+}
+
+const DayHourCase kDayHourCases[] = {
+    {"SameDay", "2026/07/15 05:00", 15, 6, "2026-07-15T06:00:00Z"},
+    {"NextMonthAfterTheLastDay", "2026/11/30 21:00", 1, 6, "2026-12-01T06:00:00Z"},
+    {"MonthBeforeForATimeLineOnTheFirst", "2026/12/01 00:00", 30, 18, "2026-11-30T18:00:00Z"},
+    {"NextYear", "2026/12/31 23:00", 1, 0, "2027-01-01T00:00:00Z"},
+    {"Hour24OnTheLastDayOfA30DayMonth", "2026/04/30 05:00", 30, 24, "2026-05-01T00:00:00Z"},
+    {"LeapDay", "2024/03/01 00:00", 29, 12, "2024-02-29T12:00:00Z"},
+    {"NoLeapDayInACommonYear", "2026/03/01 00:00", 29, 12, "2026-03-29T12:00:00Z"},
+    {"The31stSkipsA30DayMonth", "2026/04/20 00:00", 31, 0, "2026-03-31T00:00:00Z"},
+    {"DayZero", "2026/07/15 05:00", 0, 6, "nothing"},
+    {"Day32", "2026/07/15 05:00", 32, 6, "nothing"},
+    {"Hour25", "2026/07/15 05:00", 15, 25, "nothing"},
+};
+
+class NearestDayHourTest : public testing::TestWithParam<DayHourCase> {};
+
+TEST_P(NearestDayHourTest, FallsInTheNearestMonth) {
+  const DayHourCase& c = GetParam();
+  EXPECT_EQ(Shown(NearestDayHour(c.day, c.hour, At(c.issue))), c.expected);
+  EXPECT_EQ(Shown(NearbyMonths(At(c.issue)).NearestDayHour(c.day, c.hour)), c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, NearestDayHourTest, testing::ValuesIn(kDayHourCases),
+                         [](const testing::TestParamInfo<DayHourCase>& info) {
+                           return std::string(info.param.name);
+                         });
+
+// Every day and hour against anchors around the ends of months: the shortcuts give
+// what the three months' full reckoning gives.
+TEST(NearestDayHourShortcuts, AgreeWithTheFullReckoning) {
+  for (const char* anchorLine :
+       {"2024/02/28 23:00", "2024/02/29 12:00", "2026/01/31 18:00", "2026/04/30 06:00",
+        "2026/12/01 00:00", "2026/12/31 12:00", "2026/07/15 00:00", "2026/06/16 12:00"}) {
+    const UtcMinutes anchor = At(anchorLine);
+    const NearbyMonths months(anchor);
+    const int dayOfMonth = std::stoi(std::string(anchorLine).substr(8, 2));
+    for (int day = 0; day <= 32; ++day) {
+      for (int hour = 0; hour <= 25; ++hour) {
+        const std::string expected = Shown(months.NearestDayHour(day, hour));
+        EXPECT_EQ(Shown(NearestDayHour(day, hour, anchor)), expected)
+            << anchorLine << " day " << day << " hour " << hour;
+        EXPECT_EQ(
+            Shown(NearestDayHourFrom(day, hour, anchor, dayOfMonth, months.DaysInMonthOf(anchor))),
+            expected)
+            << anchorLine << " day " << day << " hour " << hour;
+      }
+    }
+  }
+}
+
+TEST(NearbyMonths, KnowTheLengthsOfTheThreeMonthsOnly) {
+  const NearbyMonths months(At("2026/12/01 00:00"));
+  EXPECT_EQ(months.DaysInMonthOf(At("2026/10/31 23:00")), 0);
+  EXPECT_EQ(months.DaysInMonthOf(At("2026/11/01 00:00")), 30);
+  EXPECT_EQ(months.DaysInMonthOf(At("2026/11/30 18:00")), 30);
+  EXPECT_EQ(months.DaysInMonthOf(At("2026/12/15 06:00")), 31);
+  EXPECT_EQ(months.DaysInMonthOf(At("2027/01/31 23:00")), 31);
+  EXPECT_EQ(months.DaysInMonthOf(At("2027/02/01 00:00")), 0);
+}
+
+}  // namespace
+}  // namespace aerolume
