@@ -58,13 +58,21 @@ WeatherValues PrevailingAt(const TafValues& taf, UtcMinutes time) {
   return prevailing;
 }
 
-std::vector<WeatherValues> AlternativesAt(const TafValues& taf, UtcMinutes time) {
-  std::vector<WeatherValues> alternatives;
+std::vector<TafAlternative> AlternativePeriodsAt(const TafValues& taf, UtcMinutes time) {
+  std::vector<TafAlternative> alternatives;
   const WeatherValues prevailing = PrevailingAt(taf, time);
   for (const TafPeriod& period : taf.periods) {
     if (IsAlternative(period.kind) && Covers(period, time)) {
-      alternatives.push_back(Changed(prevailing, period.values));
+      alternatives.push_back({&period, Changed(prevailing, period.values)});
     }
+  }
+  return alternatives;
+}
+
+std::vector<WeatherValues> AlternativesAt(const TafValues& taf, UtcMinutes time) {
+  std::vector<WeatherValues> alternatives;
+  for (TafAlternative& alternative : AlternativePeriodsAt(taf, time)) {
+    alternatives.push_back(std::move(alternative.values));
   }
   return alternatives;
 }

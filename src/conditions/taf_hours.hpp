@@ -17,6 +17,13 @@ WeatherValues PrevailingAt(const TafValues& taf, UtcMinutes time);
 // prevailing ones changed by what the group names.
 std::vector<WeatherValues> AlternativesAt(const TafValues& taf, UtcMinutes time);
 
+// The same, each with the group that allows it.
+struct TafAlternative {
+  const TafPeriod* period = nullptr;
+  WeatherValues values;
+};
+std::vector<TafAlternative> AlternativePeriodsAt(const TafValues& taf, UtcMinutes time);
+
 struct TafHour {
   UtcMinutes time;
   CategoryJudgement prevailing;
