@@ -1,8 +1,9 @@
 // Any command line and standard input for aerolume-cli, in memory: words separated by
-// NUL bytes up to the first 0x01 byte, standard input after it. `fetch` is only ever
-// sent to a port on 127.0.0.1 that refuses at once, never to a server of the input's
-// choosing. Whatever the input, the exit status is 0, 1 or 2, JSON output parses, and
-// no character that acts on a terminal reaches standard output or standard error.
+// NUL bytes up to the first 0x01 byte, standard input after it. `fetch`, `taf-hours`
+// and `history` are only ever sent to a port on 127.0.0.1 that refuses at once, never
+// to a server of the input's choosing. Whatever the input, the exit status is 0, 1 or
+// 2, JSON output parses, and no character that acts on a terminal reaches standard
+// output or standard error.
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -86,10 +87,16 @@ std::vector<std::string> WordsOf(std::string_view text) {
   return words;
 }
 
-// fetch without the input's servers, and with one that answers nothing at once.
+// fetch, taf-hours and history without the input's servers, and with one that answers
+// nothing at once: the weather server for the first two, the Data API for history.
 void KeepFetchLocal(std::vector<std::string>& words) {
-  if (words.empty() || words.front() != "fetch") return;
-  std::vector<std::string> kept{"fetch", "--server", "http://127.0.0.1:9", "--no-fallback"};
+  if (words.empty()) return;
+  const std::string command = words.front();
+  if (command != "fetch" && command != "taf-hours" && command != "history") return;
+  std::vector<std::string> kept =
+      command == "history"
+          ? std::vector<std::string>{command, "--fallback", "http://127.0.0.1:9"}
+          : std::vector<std::string>{command, "--server", "http://127.0.0.1:9", "--no-fallback"};
   for (std::size_t i = 1; i < words.size(); ++i) {
     if (words[i] == "--server" || words[i] == "--fallback") {
       ++i;

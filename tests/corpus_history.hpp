@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "conditions/station_history.hpp"
-#include "decoder/report_state.hpp"
-#include "retrieval/report_display.hpp"
+#include "conditions/taf_file.hpp"
+#include "retrieval/station_file.hpp"
 
 namespace aerolume::testing_support {
 
@@ -19,32 +19,18 @@ struct TimedReport {
   bool speci = false;
 };
 
-inline HistoryReport HistoryReportOf(const std::string& code, const TimedReport& timed) {
-  ReportState state;
-  state.m_stationCode = code;
-  const std::string file = std::string(timed.timeLine) + " " + timed.report;
-  ComposeReport(state, ReportKind::Metar, file);
-  HistoryReport report;
-  report.observed = *UtcOfTimeLine(timed.timeLine);
-  report.report = timed.report;
-  report.speci = timed.speci;
-  report.values = state.m_metarValues;
-  report.judgement = JudgeCategory(report.values.observed);
-  return report;
-}
-
+// Through the same reading as the Data API's answers.
 inline StationHistory HistoryOf(const std::string& code, const std::vector<TimedReport>& reports) {
-  StationHistory history{code, {}};
-  for (const TimedReport& timed : reports) history.reports.push_back(HistoryReportOf(code, timed));
-  return history;
+  std::vector<ObservationFile> files;
+  for (const TimedReport& timed : reports) {
+    files.push_back({std::string(timed.timeLine) + "\n" + timed.report + "\n", timed.speci});
+  }
+  return BuildStationHistory(code, files);
 }
 
 inline TafValues TafValuesOf(const std::string& code, const std::string& timeLine,
                              const std::string& report) {
-  ReportState state;
-  state.m_stationCode = code;
-  ComposeReport(state, ReportKind::Taf, timeLine + " " + report);
-  return state.m_tafValues;
+  return TafValuesOfFile(code, NormalizeReportText(timeLine + "\n" + report + "\n")).value();
 }
 
 // RJCC on the morning of 23 July 2026 (Japan time): mist, then fog down to 500 m at

@@ -12,9 +12,9 @@ namespace {
 
 constexpr const char* kVersion = "2.0.0.4";
 
-std::array<const Command*, 6> Commands() {
-  return {&StationsCommand(), &DecodeCommand(),   &GroupsCommand(),
-          &FetchCommand(),    &OverviewCommand(), &CoverageCommand()};
+std::array<const Command*, 8> Commands() {
+  return {&StationsCommand(), &DecodeCommand(),  &GroupsCommand(),   &FetchCommand(),
+          &OverviewCommand(), &HistoryCommand(), &TafHoursCommand(), &CoverageCommand()};
 }
 
 const Command* FindCommand(const std::string& name) {

@@ -59,6 +59,15 @@ std::string UpperCaseCode(std::string code);
 inline constexpr OptionHelp kEncodingHelp{
     "--encoding utf-8|cp932", "write the text in UTF-8 (default) or Shift-JIS (code page 932)"};
 inline constexpr OptionHelp kJsonHelp{"--json", "print JSON instead of text"};
+// The help lines of the options that choose where reports are downloaded from.
+inline constexpr OptionHelp kServerHelp{
+    "--server URL", "the weather server's base URL (default: https://tgftp.nws.noaa.gov/data)"};
+inline constexpr OptionHelp kFallbackHelp{
+    "--fallback URL",
+    "the Data API asked for a report the server fails to give (default: "
+    "https://aviationweather.gov/api/data; none when --server is given)"};
+inline constexpr OptionHelp kNoFallbackHelp{
+    "--no-fallback", "ask only the weather server, whatever --fallback says"};
 
 const Command& StationsCommand();
 const Command& DecodeCommand();
@@ -66,5 +75,7 @@ const Command& GroupsCommand();
 const Command& FetchCommand();
 const Command& CoverageCommand();
 const Command& OverviewCommand();
+const Command& HistoryCommand();
+const Command& TafHoursCommand();
 
 }  // namespace aerolume::cli

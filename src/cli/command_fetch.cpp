@@ -223,13 +223,9 @@ const Command& FetchCommand() {
        "STATION..."},
       "Downloads each station's METAR and TAF, as the program does when the station is chosen,\n"
       "and prints both reports decoded, then the wind. Codes are read without regard to case.",
-      {{"--server URL",
-        "the weather server's base URL (default: "
-        "https://tgftp.nws.noaa.gov/data)"},
-       {"--fallback URL",
-        "the Data API asked for a report the server fails to give (default: "
-        "https://aviationweather.gov/api/data; none when --server is given)"},
-       {"--no-fallback", "ask only the weather server, whatever --fallback says"},
+      {kServerHelp,
+       kFallbackHelp,
+       kNoFallbackHelp,
        {"--json", "print JSON instead of text (several stations: one object per line)"},
        kEncodingHelp},
       {{"--json", "--no-fallback"}, {"--server", "--fallback", "--encoding"}},

@@ -9,6 +9,7 @@
 #include "cli/command.hpp"
 #include "cli/download_options.hpp"
 #include "cli/values_json.hpp"
+#include "cli/values_text.hpp"
 #include "conditions/category_reason.hpp"
 #include "conditions/station_overview.hpp"
 #include "retrieval/overview_fetch.hpp"
@@ -20,38 +21,6 @@ namespace {
 
 constexpr std::string_view kSeparator = " | ";
 
-std::string WindText(const std::optional<WindValue>& wind) {
-  if (!wind || wind->speedKt < 0) return "-";
-  if (wind->calm) return "calm";
-  char text[32];
-  if (wind->variable || wind->directionDegrees < 0) {
-    std::snprintf(text, sizeof text, "VRB %d kt", wind->speedKt);
-  } else {
-    std::snprintf(text, sizeof text, "%03d %d kt", wind->directionDegrees, wind->speedKt);
-  }
-  std::string shown = text;
-  if (wind->gustKt >= 0) shown += " gusts " + std::to_string(wind->gustKt);
-  return shown;
-}
-
-std::string VisibilityText(const WeatherValues& values) {
-  if (values.cavok) return "CAVOK";
-  if (!values.visibility) return "-";
-  if (values.visibility->tenKmOrMore) return "10 km or more";
-  const char* bound = values.visibility->bound == Bound::LessThan   ? "less than "
-                      : values.visibility->bound == Bound::MoreThan ? "more than "
-                                                                    : "";
-  return bound + std::to_string(values.visibility->metres) + " m";
-}
-
-std::string CeilingText(const WeatherValues& values) {
-  if (const std::optional<Ceiling> ceiling = CeilingOf(values)) {
-    return (ceiling->verticalVisibility ? "vertical visibility " : "ceiling ") +
-           std::to_string(ceiling->feet) + " ft";
-  }
-  return values.cloudsNamed || values.cavok ? "no ceiling" : "-";
-}
-
 std::optional<long> AgeMinutes(const OverviewStation& station, UtcMinutes now) {
   if (!station.HasReport()) return std::nullopt;
   return (now - *station.observed).count();
@@ -61,9 +30,8 @@ std::string StationLine(const OverviewStation& station, UtcMinutes now) {
   std::string line = station.code + ' ' + station.name;
   if (!station.HasReport()) return line.append(kSeparator).append(station.failure) + '\n';
   const WeatherValues& observed = station.values.observed;
-  const std::string_view category = CategoryName(CategoryOf(station));
   line.append(kSeparator).append(std::to_string(*AgeMinutes(station, now)) + " min");
-  line.append(kSeparator).append(category.empty() ? "unknown" : category);
+  line.append(kSeparator).append(CategoryText(CategoryOf(station)));
   line.append(kSeparator).append(WindText(observed.wind));
   line.append(kSeparator).append(VisibilityText(observed));
   line.append(kSeparator).append(CeilingText(observed));
@@ -140,13 +108,11 @@ const Command& OverviewCommand() {
       "Downloads the latest METAR of all 104 stations (in one Data API request, else the\n"
       "station files six at a time) and prints one line per station: code, name, age,\n"
       "flight category, wind, visibility and ceiling, then the count per category.",
-      {{"--server URL",
-        "the weather server's base URL (default: "
-        "https://tgftp.nws.noaa.gov/data)"},
+      {kServerHelp,
        {"--fallback URL",
         "the Data API asked first, in one request for all stations (default: "
         "https://aviationweather.gov/api/data; none when --server is given)"},
-       {"--no-fallback", "ask only the weather server, whatever --fallback says"},
+       kNoFallbackHelp,
        {"--json", "print a JSON array of the stations with their values and category"},
        kEncodingHelp},
       {{"--json", "--no-fallback"}, {"--server", "--fallback", "--encoding"}},

@@ -107,21 +107,6 @@ json CloudsJson(const WeatherValues& values) {
   return clouds;
 }
 
-// What one observation or one forecast period gives; a part not named is null.
-json WeatherValuesJson(const WeatherValues& values) {
-  const CategoryJudgement judgement = JudgeCategory(values);
-  return {{"wind", ReportedWindJson(values.wind)},
-          {"visibility", VisibilityJson(values.visibility)},
-          {"cavok", values.cavok},
-          {"runway_visual_ranges", RunwayRangesJson(values)},
-          {"weather", values.weatherNamed ? WeatherListJson(values.weather) : json()},
-          {"sky", CodeOrNull(values.skyWord)},
-          {"clouds", values.cloudsNamed ? CloudsJson(values) : json()},
-          {"vertical_visibility_ft", IntOrNull(values.verticalVisibilityFeet)},
-          {"ceiling_ft", judgement.ceiling ? json(judgement.ceiling->feet) : json()},
-          {"flight_category", CategoryJson(judgement.category)}};
-}
-
 std::string_view PeriodKindName(PeriodKind kind) {
   switch (kind) {
     case PeriodKind::Base:
@@ -145,6 +130,20 @@ json TimeJson(const std::optional<UtcMinutes>& time) {
 }
 
 }  // namespace
+
+json WeatherValuesJson(const WeatherValues& values) {
+  const CategoryJudgement judgement = JudgeCategory(values);
+  return {{"wind", ReportedWindJson(values.wind)},
+          {"visibility", VisibilityJson(values.visibility)},
+          {"cavok", values.cavok},
+          {"runway_visual_ranges", RunwayRangesJson(values)},
+          {"weather", values.weatherNamed ? WeatherListJson(values.weather) : json()},
+          {"sky", CodeOrNull(values.skyWord)},
+          {"clouds", values.cloudsNamed ? CloudsJson(values) : json()},
+          {"vertical_visibility_ft", IntOrNull(values.verticalVisibilityFeet)},
+          {"ceiling_ft", judgement.ceiling ? json(judgement.ceiling->feet) : json()},
+          {"flight_category", CategoryJson(judgement.category)}};
+}
 
 json MetarValuesJson(const MetarValues& values) {
   json object = WeatherValuesJson(values.observed);

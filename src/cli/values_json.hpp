@@ -9,6 +9,8 @@
 
 namespace aerolume::cli {
 
+// What one observation, forecast period or forecast hour gives; a part not named is null.
+nlohmann::json WeatherValuesJson(const WeatherValues& values);
 nlohmann::json MetarValuesJson(const MetarValues& values);
 nlohmann::json TafPeriodsJson(const TafValues& taf);
 nlohmann::json TafHoursJson(const TafValues& taf);

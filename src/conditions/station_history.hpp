@@ -18,6 +18,7 @@ struct HistoryReport {
   UtcMinutes observed;
   std::string report;  // as received, without a leading "METAR " or "SPECI " and a trailing "="
   bool speci = false;
+  std::vector<std::string> lines;  // decoded, one per group, as the main window shows them
   MetarValues values;
   CategoryJudgement judgement;
 };
@@ -25,6 +26,21 @@ struct HistoryReport {
 struct StationHistory {
   std::string code;
   std::vector<HistoryReport> reports;  // oldest first; a report the answer repeats appears once
+  std::vector<std::string> failures;   // what was left out, and why ("entry 3: no rawOb")
 };
+
+// One observation as a station file (the time line, a line end, the report) and whether
+// its source marks it a SPECI.
+struct ObservationFile {
+  std::string file;
+  bool speci = false;
+};
+
+// Each observation decoded in a state of its own, as if it alone had been shown; oldest
+// first, a report given twice for the same time once. `failures` are kept, and a file
+// whose time line cannot be read joins them.
+StationHistory BuildStationHistory(std::string_view code,
+                                   const std::vector<ObservationFile>& observations,
+                                   std::vector<std::string> failures = {});
 
 }  // namespace aerolume

@@ -141,9 +141,9 @@ std::string ForecastCodes(const WeatherValues& values) {
   return text;
 }
 
-std::string AlternativeName(const TafPeriod& period) {
-  const std::string probability = "PROB" + FormatInt(period.probabilityPercent);
-  switch (period.kind) {
+std::string AlternativeName(PeriodKind kind, int probabilityPercent) {
+  const std::string probability = "PROB" + FormatInt(probabilityPercent);
+  switch (kind) {
     case PeriodKind::Temporary:
       return "TEMPO";
     case PeriodKind::Probability:
@@ -159,8 +159,8 @@ std::string TafHourJapanese(const TafValues& taf, UtcMinutes hour) {
   std::string text = HourJapanese(hour);
   text += '\n';
   text += ForecastJapanese(PrevailingAt(taf, hour));
-  for (const TafAlternative& alternative : AlternativePeriodsAt(taf, hour)) {
-    Append(text, {"\n", AlternativeName(*alternative.period), ": ",
+  for (const TafAlternative& alternative : AlternativeGroupsAt(taf, hour)) {
+    Append(text, {"\n", AlternativeName(alternative.kind, alternative.probabilityPercent), ": ",
                   ForecastJapanese(alternative.values)});
   }
   return text;

@@ -14,7 +14,7 @@ namespace aerolume {
 std::string ForecastCodes(const WeatherValues& values);
 
 // "TEMPO", "PROB30", "PROB40 TEMPO"; empty for the other kinds.
-std::string AlternativeName(const TafPeriod& period);
+std::string AlternativeName(PeriodKind kind, int probabilityPercent);
 
 // Lines: the hour in Japan time ("8日 15時～16時"), the prevailing forecast with its
 // category and why ("IFR（雲底 800フィート (BKN008)） 風 200° 15KT 視程 3000m 霧"),

@@ -58,21 +58,22 @@ WeatherValues PrevailingAt(const TafValues& taf, UtcMinutes time) {
   return prevailing;
 }
 
-std::vector<TafAlternative> AlternativePeriodsAt(const TafValues& taf, UtcMinutes time) {
-  std::vector<TafAlternative> alternatives;
-  const WeatherValues prevailing = PrevailingAt(taf, time);
-  for (const TafPeriod& period : taf.periods) {
-    if (IsAlternative(period.kind) && Covers(period, time)) {
-      alternatives.push_back({&period, Changed(prevailing, period.values)});
-    }
+std::vector<WeatherValues> AlternativesAt(const TafValues& taf, UtcMinutes time) {
+  std::vector<WeatherValues> alternatives;
+  for (TafAlternative& group : AlternativeGroupsAt(taf, time)) {
+    alternatives.push_back(std::move(group.values));
   }
   return alternatives;
 }
 
-std::vector<WeatherValues> AlternativesAt(const TafValues& taf, UtcMinutes time) {
-  std::vector<WeatherValues> alternatives;
-  for (TafAlternative& alternative : AlternativePeriodsAt(taf, time)) {
-    alternatives.push_back(std::move(alternative.values));
+std::vector<TafAlternative> AlternativeGroupsAt(const TafValues& taf, UtcMinutes time) {
+  std::vector<TafAlternative> alternatives;
+  const WeatherValues prevailing = PrevailingAt(taf, time);
+  for (const TafPeriod& period : taf.periods) {
+    if (IsAlternative(period.kind) && Covers(period, time)) {
+      alternatives.push_back(
+          {period.kind, period.probabilityPercent, Changed(prevailing, period.values), &period});
+    }
   }
   return alternatives;
 }

@@ -17,12 +17,14 @@ WeatherValues PrevailingAt(const TafValues& taf, UtcMinutes time);
 // prevailing ones changed by what the group names.
 std::vector<WeatherValues> AlternativesAt(const TafValues& taf, UtcMinutes time);
 
-// The same, each with the group that allows it.
+// One of those, with the group that allows it.
 struct TafAlternative {
-  const TafPeriod* period = nullptr;
+  PeriodKind kind = PeriodKind::Temporary;  // TEMPO, PROB or PROB TEMPO
+  int probabilityPercent = -1;              // PROB30 and PROB40; -1 for a TEMPO
   WeatherValues values;
+  const TafPeriod* period = nullptr;  // the group itself, in the TAF's periods
 };
-std::vector<TafAlternative> AlternativePeriodsAt(const TafValues& taf, UtcMinutes time);
+std::vector<TafAlternative> AlternativeGroupsAt(const TafValues& taf, UtcMinutes time);
 
 struct TafHour {
   UtcMinutes time;

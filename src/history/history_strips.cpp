@@ -7,7 +7,6 @@
 #include <cmath>
 #include <numbers>
 
-#include "conditions/history_report_text.hpp"
 #include "history/hover_tip.hpp"
 #include "wind/category_colour.hpp"
 
@@ -428,7 +427,7 @@ QString HistoryStrips::ToolTipAt(QPointF point) const {
                2, 10, QLatin1Char('0'));
   text += (report.speci ? QStringLiteral("SPECI ") : QStringLiteral("METAR ")) +
           QString::fromStdString(report.report) + QStringLiteral("\n");
-  for (const std::string& line : HistoryReportLines(m_history.code, report)) {
+  for (const std::string& line : report.lines) {
     text += QStringLiteral("\n") + QString::fromStdString(line);
   }
   return text;

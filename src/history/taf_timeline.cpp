@@ -56,13 +56,14 @@ void TafTimeline::SetTaf(TafValues taf, UtcMinutes now) {
   m_rows.clear();
   for (const TafPeriod& period : m_taf.periods) {
     if (IsAlternative(period.kind)) {
-      m_rows.push_back({Text(AlternativeName(period)), Text(ForecastCodes(period.values)),
+      m_rows.push_back({Text(AlternativeName(period.kind, period.probabilityPercent)),
+                        Text(ForecastCodes(period.values)),
                         std::vector<FlightCategory>(m_hours.size(), FlightCategory::Unknown)});
     }
   }
   for (std::size_t hour = 0; hour < m_hours.size(); ++hour) {
     m_codes.push_back(Text(ForecastCodes(PrevailingAt(m_taf, m_hours[hour].time))));
-    for (const TafAlternative& alternative : AlternativePeriodsAt(m_taf, m_hours[hour].time)) {
+    for (const TafAlternative& alternative : AlternativeGroupsAt(m_taf, m_hours[hour].time)) {
       std::size_t row = 0;
       for (const TafPeriod& period : m_taf.periods) {
         if (&period == alternative.period) break;

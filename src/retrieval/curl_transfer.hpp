@@ -49,6 +49,8 @@ struct HttpAnswer {
   std::string curlText;   // the HTTP library's own words for it
 
   bool Successful() const { return !status.empty() && status.front() == '2'; }
+  // Why a request failed as a whole: the transfer's cause, else the status ("HTTP 503").
+  std::string FailureText() const { return cause.empty() ? "HTTP " + status : cause; }
 };
 
 HttpAnswer FetchUrl(const InternetHandle& internet, const std::string& url,

@@ -171,6 +171,26 @@ class LatestObservation {
   bool m_badTime = false;
 };
 
+bool MarkedSpeci(const Json& entry) {
+  const Json* type = FieldOf(entry, "metarType");
+  if (type != nullptr && type->is_string() && *type == "SPECI") return true;
+  const Json* report = FieldOf(entry, "rawOb");
+  return report != nullptr && report->is_string() &&
+         report->get_ref<const std::string&>().starts_with("SPECI ");
+}
+
+// One entry as a station file, or why it has none.
+std::variant<ObservationFile, std::string> ObservationOf(const Json& entry) {
+  const Json* time = FieldOf(entry, "obsTime");
+  if (time == nullptr) return std::string("no obsTime");
+  const std::optional<std::int64_t> seconds = UnixSeconds(*time);
+  if (!seconds) return std::string("JSON: obsTime is not a time in Unix seconds");
+  const ApiReport file = FileOf(entry, *seconds, "rawOb", MetarReportOf);
+  if (file.outcome == ApiReport::Outcome::NotFound) return std::string("no rawOb");
+  if (file.outcome == ApiReport::Outcome::Unreadable) return file.text;
+  return ObservationFile{file.text, MarkedSpeci(entry)};
+}
+
 std::string StationOf(const Json& entry) {
   const Json* code = FieldOf(entry, "icaoId");
   return code != nullptr && code->is_string() ? code->get<std::string>() : std::string();
@@ -200,6 +220,27 @@ ApiMetarBatch MetarFilesFromApi(std::string_view json) {
   }
   for (const auto& [code, observation] : latest) batch.stations.emplace(code, observation.File());
   return batch;
+}
+
+ApiObservations MetarObservationsFromApi(std::string_view json) {
+  ApiObservations read;
+  auto parsed = ParseArray(json);
+  if (auto* failed = std::get_if<ApiReport>(&parsed)) {
+    read.unreadable = failed->text;
+    return read;
+  }
+  std::size_t place = 0;
+  for (const Json& entry : std::get<Json>(parsed)) {
+    ++place;
+    auto observation = ObservationOf(entry);
+    if (auto* file = std::get_if<ObservationFile>(&observation)) {
+      read.observations.push_back(std::move(*file));
+    } else {
+      read.skipped.push_back("entry " + std::to_string(place) + ": " +
+                             std::get<std::string>(observation));
+    }
+  }
+  return read;
 }
 
 ApiReport TafFileFromApi(std::string_view json) {

@@ -7,6 +7,9 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
+
+#include "conditions/station_history.hpp"
 
 namespace aerolume {
 
@@ -32,6 +35,16 @@ struct ApiMetarBatch {
 };
 // Each station's latest observation, chosen as MetarFileFromApi chooses it.
 ApiMetarBatch MetarFilesFromApi(std::string_view json);
+
+// Every observation of an answer, in the answer's order, each as a station file; an
+// entry without a time or a report is left out and said why, by its place in the answer.
+struct ApiObservations {
+  std::optional<std::string> unreadable;  // the whole answer: not JSON, or not an array of reports
+  std::vector<ObservationFile> observations;
+  std::vector<std::string> skipped;  // "entry 3: no rawOb"
+};
+// A SPECI is one that "metarType" or the report's leading word names so.
+ApiObservations MetarObservationsFromApi(std::string_view json);
 
 // The entry marked "mostRecent", else the latest "issueTime" (Unix seconds, or
 // "2025-10-03T22:00:00.000Z" / "2023-11-03 21:54:03.000Z"); "TAF " is put before a

@@ -48,7 +48,7 @@ OverviewBatch DownloadOverviewFromApi(const DownloadLimits& limits, std::string_
   const HttpAnswer answer = FetchUrl(*api, ApiMetarBatchUrl(apiBase, codes), stop);
   if (answer.stopped) return {std::nullopt, {}, true};
   if (!answer.complete || !answer.Successful()) {
-    return {std::nullopt, answer.cause.empty() ? "HTTP " + answer.status : answer.cause, false};
+    return {std::nullopt, answer.FailureText(), false};
   }
   const ApiMetarBatch batch = MetarFilesFromApi(answer.body);
   if (batch.unreadable) return {std::nullopt, *batch.unreadable, false};

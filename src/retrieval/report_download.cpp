@@ -170,11 +170,12 @@ std::string TafUrl(std::string_view serverBase, std::string_view stationCode) {
   return std::string(TrimBase(serverBase)).append(kTafPath).append(stationCode).append(".TXT");
 }
 
-std::string ApiMetarUrl(std::string_view apiBase, std::string_view stationCode) {
+std::string ApiMetarUrl(std::string_view apiBase, std::string_view stationCode, int hours) {
   return std::string(TrimBase(apiBase))
       .append("/metar?ids=")
       .append(stationCode)
-      .append("&format=json&hours=3");
+      .append("&format=json&hours=")
+      .append(std::to_string(hours));
 }
 
 std::string ApiTafUrl(std::string_view apiBase, std::string_view stationCode) {

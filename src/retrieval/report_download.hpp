@@ -52,8 +52,9 @@ bool IsServerBaseUrl(std::string_view url);
 
 std::string MetarUrl(std::string_view serverBase, std::string_view stationCode);
 std::string TafUrl(std::string_view serverBase, std::string_view stationCode);
-// "{base}/metar?ids=RJTT&format=json&hours=3": the observations of the last three hours.
-std::string ApiMetarUrl(std::string_view apiBase, std::string_view stationCode);
+// "{base}/metar?ids=RJTT&format=json&hours=3": the observations of the last three hours,
+// among them the latest, or of the last `hours`.
+std::string ApiMetarUrl(std::string_view apiBase, std::string_view stationCode, int hours = 3);
 // "{base}/taf?ids=RJTT&format=json".
 std::string ApiTafUrl(std::string_view apiBase, std::string_view stationCode);
 

@@ -26,25 +26,6 @@ void AppendTwoDigits(std::string& text, int value) {
   text.push_back(static_cast<char>('0' + value % 10));
 }
 
-// "2026-12-01T06:00" with the given separators.
-std::string DateAndClock(UtcMinutes time, char dateSeparator, char beforeClock) {
-  const auto dayStart = std::chrono::floor<days>(time);
-  const std::chrono::year_month_day date{dayStart};
-  const std::chrono::hh_mm_ss clock{time - dayStart};
-  std::string text;
-  text.reserve(20);
-  AppendAnyInt(text, static_cast<int>(date.year()));
-  text += dateSeparator;
-  AppendTwoDigits(text, static_cast<int>(static_cast<unsigned>(date.month())));
-  text += dateSeparator;
-  AppendTwoDigits(text, static_cast<int>(static_cast<unsigned>(date.day())));
-  text += beforeClock;
-  AppendTwoDigits(text, static_cast<int>(clock.hours().count()));
-  text += ':';
-  AppendTwoDigits(text, static_cast<int>(clock.minutes().count()));
-  return text;
-}
-
 }  // namespace
 
 std::optional<UtcMinutes> UtcOfTimeLine(std::string_view timeLine) {
@@ -85,11 +66,22 @@ std::optional<UtcMinutes> ClockTimeFrom(int hour, int minute, UtcMinutes anchor)
 }
 
 std::string IsoUtc(UtcMinutes time) {
-  return DateAndClock(time, '-', 'T') + ":00Z";
-}
-
-std::string TimeLineAt(UtcMinutes time) {
-  return DateAndClock(time, '/', ' ');
+  const auto dayStart = std::chrono::floor<days>(time);
+  const std::chrono::year_month_day date{dayStart};
+  const std::chrono::hh_mm_ss clock{time - dayStart};
+  std::string text;
+  text.reserve(20);
+  AppendAnyInt(text, static_cast<int>(date.year()));
+  text += '-';
+  AppendTwoDigits(text, static_cast<int>(static_cast<unsigned>(date.month())));
+  text += '-';
+  AppendTwoDigits(text, static_cast<int>(static_cast<unsigned>(date.day())));
+  text += 'T';
+  AppendTwoDigits(text, static_cast<int>(clock.hours().count()));
+  text += ':';
+  AppendTwoDigits(text, static_cast<int>(clock.minutes().count()));
+  text += ":00Z";
+  return text;
 }
 
 }  // namespace aerolume

@@ -28,7 +28,4 @@ std::optional<UtcMinutes> ClockTimeFrom(int hour, int minute, UtcMinutes anchor)
 // "2026-12-01T06:00:00Z".
 std::string IsoUtc(UtcMinutes time);
 
-// The time line a station file starts with: "2026/12/01 06:00".
-std::string TimeLineAt(UtcMinutes time);
-
 }  // namespace aerolume
