@@ -5,8 +5,9 @@
 
 class CAerolumeApp {
  public:
-  // The weather server, and the second source asked when it fails (empty for none).
-  CAerolumeApp(std::string serverBase, std::string fallbackBase);
+  // The weather server, and the second source asked when it fails (empty for none);
+  // the station whose history window opens with the dialog (empty for none).
+  CAerolumeApp(std::string serverBase, std::string fallbackBase, std::string historyStation = {});
 
   // Runs the main dialog modally; always false, so that the program ends with it.
   bool InitInstance();
@@ -14,4 +15,5 @@ class CAerolumeApp {
  private:
   std::string m_serverBase;
   std::string m_fallbackBase;
+  std::string m_historyStation;
 };

@@ -1,5 +1,6 @@
 #include "app/aerolume_dlg.hpp"
 
+#include <QAction>
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QGuiApplication>
@@ -19,6 +20,7 @@
 #include "app/field_frame_style.hpp"
 #include "app/phrase_lines.hpp"
 #include "app/station_combo_box.hpp"
+#include "history/history_window.hpp"
 #include "retrieval/station_status.hpp"
 #include "stations/runway_wind.hpp"
 #include "stations/station_catalogue.hpp"
@@ -135,6 +137,10 @@ void CAerolumeDlg::CreateControls() {
     }
   }
   m_categoryBadge = new aerolume::CategoryBadge(m_edtMetarTime);
+  m_historyAction = new QAction(QStringLiteral("24時間の推移(&H)..."), this);
+  m_historyAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
+  addAction(m_historyAction);
+  connect(m_historyAction, &QAction::triggered, this, &CAerolumeDlg::OnHistory);
   connect(m_cmbStation, &aerolume::StationComboBox::closeUp, this,
           &CAerolumeDlg::OnCbnCloseupStation);
   connect(m_cmbStation, &aerolume::StationComboBox::chosenByKeyboard, this,
@@ -316,6 +322,16 @@ void CAerolumeDlg::OnAbout() {
   about.exec();
 }
 
+// The station shown, or the one the list shows while none is.
+void CAerolumeDlg::OnHistory() {
+  const aerolume::ReportState& state = m_session.State();
+  std::string code = state.m_stationCode;
+  if (code.empty()) code = m_cmbStation->currentText().left(4).toStdString();
+  if (code.empty()) return;
+  aerolume::OpenHistoryWindow(this, m_historySettings, code,
+                              code == state.m_stationCode ? &state.m_tafValues : nullptr);
+}
+
 void CAerolumeDlg::keyPressEvent(QKeyEvent* event) {
   switch (event->key()) {
     case Qt::Key_F1:
@@ -332,6 +348,7 @@ void CAerolumeDlg::keyPressEvent(QKeyEvent* event) {
 
 void CAerolumeDlg::contextMenuEvent(QContextMenuEvent* event) {
   QMenu menu(this);
+  menu.addAction(m_historyAction);
   menu.addAction(QStringLiteral("バージョン情報 Aerolume(&A)..."), this, &CAerolumeDlg::OnAbout);
   menu.exec(event->globalPos());
 }

@@ -8,9 +8,11 @@
 
 #include "app/dialog_units.hpp"
 #include "retrieval/fetch_runner.hpp"
+#include "retrieval/report_download.hpp"
 #include "retrieval/report_session.hpp"
 #include "retrieval/report_view.hpp"
 
+class QAction;
 class QLabel;
 class QLineEdit;
 class QTimer;
@@ -50,6 +52,12 @@ class CAerolumeDlg : public QDialog, public aerolume::ReportView {
   void OnAbout();
   // Every ten minutes after the last download: the shown station again, quietly.
   void OnRefreshTimer();
+  // The shown station's last 24 hours and its TAF in a window of their own (Ctrl+H, the
+  // context menu), from the Data API of the settings given (SetHistorySettings).
+  void OnHistory();
+  void SetHistorySettings(aerolume::DownloadSettings settings) {
+    m_historySettings = std::move(settings);
+  }
 
   const aerolume::ReportSession& Session() const { return m_session; }
   const aerolume::DialogBaseUnits& BaseUnits() const { return m_baseUnits; }
@@ -87,6 +95,8 @@ class CAerolumeDlg : public QDialog, public aerolume::ReportView {
   QTimer* m_titleTimer = nullptr;
   aerolume::StationStatus m_status;
   bool m_busy = false;
+  QAction* m_historyAction = nullptr;
+  aerolume::DownloadSettings m_historySettings;
   // Declared before the session, which uses it, so that it is destroyed after it.
   aerolume::ThreadFetchRunner m_runner;
   aerolume::ReportSession m_session;

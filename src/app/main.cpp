@@ -9,7 +9,7 @@ int main(int argc, char** argv) {
 
   QApplication application(argc, argv);
   QApplication::setApplicationVersion(QString::fromLatin1(aerolume::kProgramVersion));
-  CAerolumeApp app(options.serverBase, options.fallbackBase);
+  CAerolumeApp app(options.serverBase, options.fallbackBase, options.historyStation);
   app.InitInstance();
   return 0;
 }

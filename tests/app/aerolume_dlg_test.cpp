@@ -26,6 +26,8 @@
 #include "app/category_badge.hpp"
 #include "app/dialog_template.hpp"
 #include "app/station_combo_box.hpp"
+#include "history/history_window.hpp"
+#include "history/taf_timeline.hpp"
 #include "retrieval/report_download.hpp"
 #include "wind/message_sink.hpp"
 #include "wind/wind_wnd.hpp"
@@ -337,15 +339,34 @@ TEST_F(DialogTest, AboutOpensFromTheContextMenu) {
   QTimer::singleShot(0, [&] {
     auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
     ASSERT_NE(menu, nullptr);
-    ASSERT_EQ(menu->actions().size(), 1);
-    EXPECT_EQ(menu->actions().front()->text(), "バージョン情報 Aerolume(&A)...");
+    ASSERT_EQ(menu->actions().size(), 2);
+    EXPECT_EQ(menu->actions().front()->text(), "24時間の推移(&H)...");
+    EXPECT_EQ(menu->actions().back()->text(), "バージョン情報 Aerolume(&A)...");
     QTimer::singleShot(0, [&] { CheckAndCloseAboutBox(seen); });
-    menu->actions().front()->trigger();
+    menu->actions().back()->trigger();
     menu->close();
   });
   QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), dialog.mapToGlobal(QPoint(5, 5)));
   QApplication::sendEvent(&dialog, &event);
   EXPECT_TRUE(seen);
+}
+
+// Without a Data API the window opens all the same and says why it shows no history;
+// the TAF is the one the dialog shows.
+TEST_F(DialogTest, CtrlHOpensTheShownStationsHistory) {
+  ChooseStation(dialog, IndexOf(dialog, "RJTT"));
+  auto* action = dialog.findChild<QAction*>();
+  ASSERT_NE(action, nullptr);
+  EXPECT_EQ(action->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_H));
+  EXPECT_TRUE(dialog.actions().contains(action));
+  action->trigger();
+  auto* history = dialog.findChild<HistoryWindow*>();
+  ASSERT_NE(history, nullptr);
+  EXPECT_EQ(history->Code(), "RJTT");
+  EXPECT_FALSE(history->Fetching());
+  EXPECT_TRUE(history->Status().contains(QStringLiteral("Data API")));
+  EXPECT_EQ(history->Timeline()->Hours().size(), 30u);  // 0606/0712
+  history->close();
 }
 
 // RJTT's TAF as the server keeps it; each test adds what it does with the METAR.

@@ -28,4 +28,6 @@ check 2 "aerolume: --fallback needs an http:// or https:// URL" --fallback file:
 check 0 "  --no-fallback     Ask only the weather-data server, whatever --fallback says." --help
 check 2 "aerolume: unexpected argument RJTT" RJTT
 check 2 "aerolume: Missing value after '--server'." --server
+check 0 "  --history <CODE>  Open the window of the station's last 24 hours and its TAF" --help
+check 2 "aerolume: --history needs a station code of the list, such as RJTT" --history XXXX
 exit "$failures"
