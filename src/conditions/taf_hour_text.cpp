@@ -141,6 +141,28 @@ std::string ForecastCodes(const WeatherValues& values) {
   return text;
 }
 
+std::string SkyCodes(const WeatherValues& values) {
+  if (!values.cloudsNamed) return {};
+  std::string text;
+  if (values.skyWord[0] != 0) AppendPart(text, std::string(values.skyWord.data(), 3));
+  if (values.verticalVisibilityFeet >= 0) {
+    std::string code = "VV";
+    AppendPadded(code, values.verticalVisibilityFeet / 100, 3);
+    AppendPart(text, code);
+  }
+  for (const CloudLayerValue& layer : values.clouds) {
+    std::string code(layer.amount.data(), 3);
+    if (layer.baseFeet < 0) {
+      code += "///";
+    } else {
+      AppendPadded(code, layer.baseFeet / 100, 3);
+    }
+    code += layer.type.data();
+    AppendPart(text, code);
+  }
+  return text;
+}
+
 std::string AlternativeName(PeriodKind kind, int probabilityPercent) {
   const std::string probability = "PROB" + FormatInt(probabilityPercent);
   switch (kind) {

@@ -13,6 +13,10 @@ namespace aerolume {
 // known. "CAVOK" stands for visibility and weather both.
 std::string ForecastCodes(const WeatherValues& values);
 
+// The layers as a TAF writes them ("FEW004 BKN007", "VV001", "NSC"); empty when the
+// period names no sky.
+std::string SkyCodes(const WeatherValues& values);
+
 // "TEMPO", "PROB30", "PROB40 TEMPO"; empty for the other kinds.
 std::string AlternativeName(PeriodKind kind, int probabilityPercent);
 

@@ -319,7 +319,7 @@ void HistoryStrips::DrawArrows(QPainter& painter) const {
   painter.setBrush(HistoryColours().speed);
   const QPointF middle(0, m_arrowRow.center().y());
   for (const HistoryPoint& point : m_points) {
-    if (!point.directionDegrees) continue;
+    if (!point.directionDegrees || !m_axis.Contains(point.time)) continue;
     DrawWindArrow(painter, QPointF(m_axis.X(point.time), middle.y()), *point.directionDegrees);
   }
   painter.restore();
@@ -328,6 +328,8 @@ void HistoryStrips::DrawArrows(QPainter& painter) const {
 void HistoryStrips::DrawBands(QPainter& painter) const {
   const QRectF sky = StripRect(HistoryStrip::Sky);
   const QRectF temperature = StripRect(HistoryStrip::Temperature);
+  painter.save();
+  painter.setClipRect(QRectF(sky.left(), sky.top(), sky.width(), temperature.bottom() - sky.top()));
   for (std::size_t i = 0; i < m_points.size(); ++i) {
     const auto [from, to] = ReportSpan(i);
     QColor colour = CategoryColour(m_points[i].category);
@@ -340,6 +342,7 @@ void HistoryStrips::DrawBands(QPainter& painter) const {
                        HistoryColours().fogRisk);
     }
   }
+  painter.restore();
 }
 
 void HistoryStrips::DrawSky(QPainter& painter) const {

@@ -31,6 +31,14 @@ QColor ColourOrGrey(FlightCategory category) {
   return colour.isValid() ? colour : kUnknownHour;
 }
 
+// What a TEMPO or PROB group changes: its wind, visibility and weather, and its sky.
+std::string GroupCodes(const WeatherValues& values) {
+  std::string codes = ForecastCodes(values);
+  const std::string sky = SkyCodes(values);
+  if (!codes.empty() && !sky.empty()) codes += ' ';
+  return codes + sky;
+}
+
 }  // namespace
 
 TafTimeline::TafTimeline(QWidget* parent) : QWidget(parent) {
@@ -57,7 +65,7 @@ void TafTimeline::SetTaf(TafValues taf, UtcMinutes now) {
   for (const TafPeriod& period : m_taf.periods) {
     if (IsAlternative(period.kind)) {
       m_rows.push_back({Text(AlternativeName(period.kind, period.probabilityPercent)),
-                        Text(ForecastCodes(period.values)),
+                        Text(GroupCodes(period.values)),
                         std::vector<FlightCategory>(m_hours.size(), FlightCategory::Unknown)});
     }
   }
@@ -184,7 +192,7 @@ void TafTimeline::DrawAlternatives(QPainter& painter) const {
       painter.fillRect(box, QBrush(ColourOrGrey(category), Qt::BDiagPattern));
       covered = covered ? covered->united(box) : box;
     }
-    if (!covered) continue;
+    if (!covered || m_rows[row].codes.isEmpty()) continue;
     // The group's own codes over its hatching, on a pale ground to stay readable.
     const QString codes =
         metrics.elidedText(m_rows[row].codes, Qt::ElideRight, covered->width() - 6);

@@ -61,6 +61,14 @@ INSTANTIATE_TEST_SUITE_P(
         CodesCase{"MoreThanMiles", "CYRB", "2018/09/03 02:04", kCyrb, 5, "22010KT P6SM"}),
     [](const testing::TestParamInfo<CodesCase>& info) { return std::string(info.param.name); });
 
+TEST(SkyCodesTest, WritesTheLayersAsTheTafDoes) {
+  const TafValues taf = TafValuesOf("EGLC", "2018/02/28 05:12", kEglc);
+  EXPECT_EQ(SkyCodes(taf.periods[1].values), "FEW008 BKN014");
+  EXPECT_EQ(SkyCodes(taf.periods[3].values), "");  // BECMG 07014KT names no sky
+  const TafValues cyrb = TafValuesOf("CYRB", "2018/09/03 02:04", kCyrb);
+  EXPECT_EQ(SkyCodes(cyrb.periods[4].values), "VV003");
+}
+
 TEST(TafHourJapaneseTest, NamesTheHourThePrevailingAndEachAlternative) {
   const TafValues taf = TafValuesOf("EGLC", "2018/02/28 05:12", kEglc);
   ASSERT_FALSE(TafHours(taf).empty());
