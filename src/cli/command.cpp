@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "cli/encoding.hpp"
+#include "stations/station_catalogue.hpp"
 #include "translators/shown_text.hpp"
 
 namespace aerolume::cli {
@@ -94,6 +95,13 @@ std::string UpperCaseCode(std::string code) {
     if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
   }
   return code;
+}
+
+StationOperand OneStationOperand(const Arguments& arguments) {
+  if (arguments.operands.size() != 1) return {{}, "give one STATION"};
+  std::string code = UpperCaseCode(arguments.operands.front());
+  if (!IsCatalogueStation(code)) return {{}, "unknown station " + arguments.operands.front()};
+  return {std::move(code), {}};
 }
 
 }  // namespace aerolume::cli

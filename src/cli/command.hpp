@@ -54,6 +54,13 @@ void PrintJsonLine(CommandIo& io, const nlohmann::json& value);
 int UsageError(CommandIo& io, const Command& command, const std::string& message);
 // Station codes are read without regard to case: "rjtt" is RJTT.
 std::string UpperCaseCode(std::string code);
+// The one STATION of a command that takes one, in upper case; or the usage error's message
+// when there is none, more than one, or a code the catalogue does not hold.
+struct StationOperand {
+  std::string code;
+  std::string error;
+};
+StationOperand OneStationOperand(const Arguments& arguments);
 
 // The help line of --encoding, which every command that prints text has.
 inline constexpr OptionHelp kEncodingHelp{

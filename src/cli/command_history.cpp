@@ -13,7 +13,6 @@
 #include "cli/values_text.hpp"
 #include "conditions/category_reason.hpp"
 #include "retrieval/history_download.hpp"
-#include "stations/station_catalogue.hpp"
 
 namespace aerolume::cli {
 
@@ -168,11 +167,9 @@ void PrintHistory(const Arguments& arguments, CommandIo& io, const StationHistor
 
 int RunHistory(const Arguments& arguments, CommandIo& io) {
   const Command& command = HistoryCommand();
-  if (arguments.operands.size() != 1) return UsageError(io, command, "give one STATION");
-  const std::string code = UpperCaseCode(arguments.operands.front());
-  if (!IsCatalogueStation(code)) {
-    return UsageError(io, command, "unknown station " + arguments.operands.front());
-  }
+  const StationOperand station = OneStationOperand(arguments);
+  if (!station.error.empty()) return UsageError(io, command, station.error);
+  const std::string& code = station.code;
   if (arguments.Has("--json") && arguments.Has("--csv")) {
     return UsageError(io, command, "--json and --csv go one at a time");
   }

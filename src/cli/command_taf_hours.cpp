@@ -11,7 +11,6 @@
 #include "conditions/taf_hours.hpp"
 #include "retrieval/report_display.hpp"
 #include "retrieval/report_download.hpp"
-#include "stations/station_catalogue.hpp"
 
 namespace aerolume::cli {
 
@@ -29,11 +28,9 @@ bool ReportTafFailure(const Arguments& arguments, CommandIo& io, const DownloadR
 
 int RunTafHours(const Arguments& arguments, CommandIo& io) {
   const Command& command = TafHoursCommand();
-  if (arguments.operands.size() != 1) return UsageError(io, command, "give one STATION");
-  const std::string code = UpperCaseCode(arguments.operands.front());
-  if (!IsCatalogueStation(code)) {
-    return UsageError(io, command, "unknown station " + arguments.operands.front());
-  }
+  const StationOperand station = OneStationOperand(arguments);
+  if (!station.error.empty()) return UsageError(io, command, station.error);
+  const std::string& code = station.code;
   auto options = ReadDownloadOptions(arguments);
   if (const auto* message = std::get_if<std::string>(&options)) {
     return UsageError(io, command, *message);

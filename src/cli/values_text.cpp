@@ -3,6 +3,8 @@
 #include <chrono>
 #include <cstdio>
 
+#include "translators/utc_time.hpp"
+
 namespace aerolume::cli {
 
 std::string CategoryText(FlightCategory category) {
@@ -57,14 +59,9 @@ std::string WeatherText(const WeatherValues& values) {
 }
 
 std::string JapanTimeText(UtcMinutes time) {
-  const UtcMinutes japan = time + std::chrono::hours(9);
-  const auto day = std::chrono::floor<std::chrono::days>(japan);
-  const std::chrono::year_month_day date(day);
-  const std::chrono::hh_mm_ss clock(japan - day);
-  char text[32];
-  std::snprintf(text, sizeof text, "%04d-%02u-%02u %02d:%02d", static_cast<int>(date.year()),
-                static_cast<unsigned>(date.month()), static_cast<unsigned>(date.day()),
-                static_cast<int>(clock.hours().count()), static_cast<int>(clock.minutes().count()));
+  // Japan has no daylight saving: the UTC calendar nine hours on, "2026-07-24T02:00:00Z".
+  std::string text = IsoUtc(time + std::chrono::hours(9)).substr(0, 16);
+  text[10] = ' ';
   return text;
 }
 

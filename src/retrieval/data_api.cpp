@@ -43,6 +43,16 @@ std::variant<Json, ApiReport> ParseArray(std::string_view text) {
   return json;
 }
 
+// The answer's entries, or nothing and why the answer as a whole is unreadable.
+std::optional<Json> EntriesOrWhy(std::string_view text, std::optional<std::string>& unreadable) {
+  auto parsed = ParseArray(text);
+  if (auto* failed = std::get_if<ApiReport>(&parsed)) {
+    unreadable = failed->text;
+    return std::nullopt;
+  }
+  return std::move(std::get<Json>(parsed));
+}
+
 const Json* FieldOf(const Json& entry, const char* name) {
   const auto found = entry.find(name);
   return found == entry.end() || found->is_null() ? nullptr : &*found;
@@ -208,13 +218,10 @@ ApiReport MetarFileFromApi(std::string_view json) {
 
 ApiMetarBatch MetarFilesFromApi(std::string_view json) {
   ApiMetarBatch batch;
-  auto parsed = ParseArray(json);
-  if (auto* failed = std::get_if<ApiReport>(&parsed)) {
-    batch.unreadable = failed->text;
-    return batch;
-  }
+  const std::optional<Json> entries = EntriesOrWhy(json, batch.unreadable);
+  if (!entries) return batch;
   std::map<std::string, LatestObservation, std::less<>> latest;
-  for (const Json& entry : std::get<Json>(parsed)) {
+  for (const Json& entry : *entries) {
     std::string code = StationOf(entry);
     if (!code.empty()) latest[std::move(code)].Consider(entry);
   }
@@ -224,13 +231,10 @@ ApiMetarBatch MetarFilesFromApi(std::string_view json) {
 
 ApiObservations MetarObservationsFromApi(std::string_view json) {
   ApiObservations read;
-  auto parsed = ParseArray(json);
-  if (auto* failed = std::get_if<ApiReport>(&parsed)) {
-    read.unreadable = failed->text;
-    return read;
-  }
+  const std::optional<Json> entries = EntriesOrWhy(json, read.unreadable);
+  if (!entries) return read;
   std::size_t place = 0;
-  for (const Json& entry : std::get<Json>(parsed)) {
+  for (const Json& entry : *entries) {
     ++place;
     auto observation = ObservationOf(entry);
     if (auto* file = std::get_if<ObservationFile>(&observation)) {

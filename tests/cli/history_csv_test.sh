@@ -5,13 +5,6 @@
 # answer (tests/data/api/history-RJTY.json: japan-metar.txt:1133 to 1137).
 set -euo pipefail
 cli="$1" data="$2"
-work=$(mktemp -d)
-server_pid=
-cleanup() {
-  [ -n "$server_pid" ] && kill "$server_pid" 2>/dev/null
-  rm -rf "$work"
-}
-trap cleanup EXIT
 source "$(dirname "$0")/http_server.sh"
 
 mkdir -p "$work/www/api"

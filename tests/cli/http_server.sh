@@ -1,5 +1,14 @@
-# Sourced by the shell tests: serves a directory with Python's own HTTP server on a
-# free port of 127.0.0.1. Sets server_pid and port; the caller's cleanup kills the server.
+# Sourced by the shell tests that ask aerolume-cli to download: a work directory that
+# goes away at the end, with Python's own HTTP server serving a folder of it on a free
+# port of 127.0.0.1 (start_http_server sets port), stopped at the end too.
+work=$(mktemp -d)
+server_pid=
+cleanup() {
+  [ -n "$server_pid" ] && kill "$server_pid" 2>/dev/null
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
 start_http_server() {
   local directory="$1" log="$2"
   python3 -u -m http.server 0 --bind 127.0.0.1 --directory "$directory" >"$log" 2>&1 &

@@ -7,13 +7,6 @@
 set -euo pipefail
 cli="$1" schema="$2" corpus="$3" data="$4"
 source "$(dirname "$0")/http_server.sh"
-work=$(mktemp -d)
-server_pid=
-cleanup() {
-  [ -n "$server_pid" ] && kill "$server_pid" 2>/dev/null
-  rm -rf "$work"
-}
-trap cleanup EXIT
 
 "$cli" decode --lines --json --time-line "2026/12/01 00:00" \
   "$corpus/japan-metar.txt" "$corpus/japan-taf.txt" "$corpus/world.txt" >"$work/lines.jsonl"

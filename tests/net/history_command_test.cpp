@@ -135,14 +135,6 @@ const HistoryCommandCase kHistoryCases[] = {
      "ids=RJCC&format=json&hours=24",
      {},
      "Data API: HTTP 503"},
-    {"NotJsonExitsOne",
-     {"RJCC"},
-     200,
-     "<html>busy</html>",
-     1,
-     "ids=RJCC&format=json&hours=24",
-     {},
-     "Data API: JSON syntax error at byte 1"},
 };
 
 class HistoryCommandTest : public testing::TestWithParam<HistoryCommandCase> {};

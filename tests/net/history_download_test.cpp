@@ -47,7 +47,6 @@ const FetchCase kFetchCases[] = {
     {"LargeAnswerOverADaysCap", 24, 200, AnswerOfSize(400 * 1024), 0,
      "応答が大きすぎます(192KiB超)"},
     {"ServerError", 24, 503, "", 0, "HTTP 503"},
-    {"NotJson", 24, 200, "<html>busy</html>", 0, "JSON syntax error at byte 1"},
 };
 
 class HistoryFetchTest : public testing::TestWithParam<FetchCase> {};
