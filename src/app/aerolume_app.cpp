@@ -5,6 +5,7 @@
 #include <QTimer>
 
 #include "app/aerolume_dlg.hpp"
+#include "history/history_window.hpp"
 #include "retrieval/overview_fetch.hpp"
 #include "retrieval/report_download.hpp"
 #include "watch/notification_sink.hpp"
@@ -23,10 +24,12 @@ aerolume::WatchFetch OverviewFetchFor(aerolume::DownloadSettings settings) {
 
 }  // namespace
 
-CAerolumeApp::CAerolumeApp(std::string serverBase, std::string fallbackBase, bool openMap)
+CAerolumeApp::CAerolumeApp(std::string serverBase, std::string fallbackBase, bool openMap,
+                           std::string historyStation)
     : m_serverBase(std::move(serverBase)),
       m_fallbackBase(std::move(fallbackBase)),
-      m_openMap(openMap) {}
+      m_openMap(openMap),
+      m_historyStation(std::move(historyStation)) {}
 
 bool CAerolumeApp::InitInstance() {
   aerolume::MessageBoxSink messages;
@@ -39,12 +42,18 @@ bool CAerolumeApp::InitInstance() {
   CAerolumeDlg dialog(source, messages);
   messages.SetParent(&dialog);
   dialog.SetMapSettings(source.Settings());
+  dialog.SetHistorySettings(source.Settings());
   dialog.AttachWatch(&watch);
   if (!watch.LoadProblem().isEmpty()) {
     messages.ShowMessage(watch.LoadProblem(), QMessageBox::Warning);
   }
-  // Once the dialog is up, so that the map stands beside it, not under it.
+  // Once the dialog is up, so that the map stands beside it and the history over it.
   if (m_openMap) QTimer::singleShot(0, &dialog, &CAerolumeDlg::OnMap);
+  if (!m_historyStation.empty()) {
+    QTimer::singleShot(0, &dialog, [&dialog, &source, this] {
+      aerolume::OpenHistoryWindow(&dialog, source.Settings(), m_historyStation, nullptr);
+    });
+  }
   // Closing the window while watching leaves the program in the tray when the user chose so.
   QApplication::setQuitOnLastWindowClosed(false);
   do {

@@ -7,8 +7,10 @@
 class CAerolumeApp {
  public:
   // The weather server, and the second source asked when it fails (empty for none);
-  // with `openMap`, the map of Japan opens beside the main dialog.
-  CAerolumeApp(std::string serverBase, std::string fallbackBase, bool openMap = false);
+  // with `openMap`, the map of Japan opens beside the main dialog; `historyStation`'s
+  // history window opens with the dialog (empty for none).
+  CAerolumeApp(std::string serverBase, std::string fallbackBase, bool openMap = false,
+               std::string historyStation = {});
 
   // Runs the main dialog modally; always false, so that the program ends with it.
   bool InitInstance();
@@ -17,4 +19,5 @@ class CAerolumeApp {
   std::string m_serverBase;
   std::string m_fallbackBase;
   bool m_openMap = false;
+  std::string m_historyStation;
 };

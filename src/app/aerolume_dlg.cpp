@@ -22,6 +22,7 @@
 #include "app/field_frame_style.hpp"
 #include "app/phrase_lines.hpp"
 #include "app/station_combo_box.hpp"
+#include "history/history_window.hpp"
 #include "overview/overview_map.hpp"
 #include "overview/overview_window.hpp"
 #include "retrieval/station_status.hpp"
@@ -141,6 +142,10 @@ void CAerolumeDlg::CreateControls() {
     }
   }
   m_categoryBadge = new aerolume::CategoryBadge(m_edtMetarTime);
+  m_historyAction = new QAction(QStringLiteral("24時間の推移(&H)..."), this);
+  m_historyAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
+  addAction(m_historyAction);
+  connect(m_historyAction, &QAction::triggered, this, &CAerolumeDlg::OnHistory);
   connect(m_cmbStation, &aerolume::StationComboBox::closeUp, this,
           &CAerolumeDlg::OnCbnCloseupStation);
   connect(m_cmbStation, &aerolume::StationComboBox::chosenByKeyboard, this,
@@ -381,6 +386,16 @@ aerolume::OverviewWindow* CAerolumeDlg::MapWindow() const {
   return m_mapWindow;
 }
 
+// The station shown, or the one the list shows while none is.
+void CAerolumeDlg::OnHistory() {
+  const aerolume::ReportState& state = m_session.State();
+  std::string code = state.m_stationCode;
+  if (code.empty()) code = m_cmbStation->currentText().left(4).toStdString();
+  if (code.empty()) return;
+  aerolume::OpenHistoryWindow(this, m_historySettings, code,
+                              code == state.m_stationCode ? &state.m_tafValues : nullptr);
+}
+
 void CAerolumeDlg::keyPressEvent(QKeyEvent* event) {
   switch (event->key()) {
     case Qt::Key_F1:
@@ -402,6 +417,7 @@ void CAerolumeDlg::contextMenuEvent(QContextMenuEvent* event) {
                                     &CAerolumeDlg::OnWatch);
     watch->setEnabled(!m_session.State().m_stationCode.empty());
   }
+  menu.addAction(m_historyAction);
   menu.addAction(m_mapAction);
   menu.addAction(QStringLiteral("バージョン情報 Aerolume(&A)..."), this, &CAerolumeDlg::OnAbout);
   menu.exec(event->globalPos());

@@ -66,6 +66,13 @@ class CAerolumeDlg : public QDialog, public aerolume::ReportView {
   void AttachWatch(aerolume::WatchController* watch);
   void OnWatch();
 
+  // The shown station's last 24 hours and its TAF in a window of their own (Ctrl+H, the
+  // context menu), from the Data API of the settings given (SetHistorySettings).
+  void OnHistory();
+  void SetHistorySettings(aerolume::DownloadSettings settings) {
+    m_historySettings = std::move(settings);
+  }
+
   const aerolume::ReportSession& Session() const { return m_session; }
   const aerolume::DialogBaseUnits& BaseUnits() const { return m_baseUnits; }
 
@@ -108,6 +115,8 @@ class CAerolumeDlg : public QDialog, public aerolume::ReportView {
   QPointer<aerolume::OverviewWindow> m_mapWindow;  // gone once the user closes it
   bool m_busy = false;
   aerolume::WatchController* m_watch = nullptr;
+  QAction* m_historyAction = nullptr;
+  aerolume::DownloadSettings m_historySettings;
   // Declared before the session, which uses it, so that it is destroyed after it.
   aerolume::ThreadFetchRunner m_runner;
   aerolume::ReportSession m_session;

@@ -12,22 +12,6 @@ constexpr int kInset = 2;  // pixels between the badge and the field's frame
 
 }  // namespace
 
-QColor CategoryColour(FlightCategory category) {
-  switch (category) {
-    case FlightCategory::Vfr:
-      return QColor(0, 150, 0);
-    case FlightCategory::Mvfr:
-      return QColor(0, 70, 230);
-    case FlightCategory::Ifr:
-      return QColor(210, 0, 0);
-    case FlightCategory::Lifr:
-      return QColor(200, 0, 200);
-    case FlightCategory::Unknown:
-      break;
-  }
-  return {};
-}
-
 CategoryBadge::CategoryBadge(QLineEdit* timeField) : QLabel(timeField) {
   setObjectName(QStringLiteral("metarCategory"));
   setAlignment(Qt::AlignCenter);

@@ -5,6 +5,7 @@
 #include <QLabel>
 
 #include "conditions/flight_category.hpp"
+#include "wind/category_colour.hpp"
 
 class QLineEdit;
 
@@ -18,8 +19,5 @@ class CategoryBadge : public QLabel {
   // Hidden for an unknown category.
   void ShowCategory(const CategoryJudgement& judgement);
 };
-
-// The badge's background: VFR green, MVFR blue, IFR red, LIFR magenta.
-QColor CategoryColour(FlightCategory category);
 
 }  // namespace aerolume

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "retrieval/report_download.hpp"
+#include "stations/station_catalogue.hpp"
 
 namespace aerolume {
 
@@ -86,6 +87,12 @@ StartOptions ReadCommandLine(int argc, char** argv) {
   const QCommandLineOption map(QStringLiteral("map"),
                                QStringLiteral("Open the map of all 104 stations at start."));
   parser.addOption(map);
+  const QCommandLineOption history(
+      QStringLiteral("history"),
+      QStringLiteral("Open the window of the station's last 24 hours and its TAF at start "
+                     "(Ctrl+H in the program)."),
+      QStringLiteral("CODE"));
+  parser.addOption(history);
   // The toolkit spells its options with one dash: "-platform", not "-p -l -a ...".
   parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
   AcceptToolkitOptions(parser);
@@ -113,6 +120,12 @@ StartOptions ReadCommandLine(int argc, char** argv) {
       options.exitCode = UsageError(QStringLiteral("--server needs an http:// or https:// URL"));
     } else if (fallbackBase && !IsServerBaseUrl(*fallbackBase)) {
       options.exitCode = UsageError(QStringLiteral("--fallback needs an http:// or https:// URL"));
+    } else if (parser.isSet(history)) {
+      options.historyStation = parser.value(history).toUpper().toStdString();
+      if (!IsCatalogueStation(options.historyStation)) {
+        options.exitCode =
+            UsageError(QStringLiteral("--history needs a station code of the list, such as RJTT"));
+      }
     }
   }
   return options;

@@ -13,8 +13,9 @@ struct StartOptions {
   // Set when the program ends here: 0 after help or version, 2 after a usage error.
   std::optional<int> exitCode;
   std::string serverBase;
-  std::string fallbackBase;  // empty: no second source
-  bool openMap = false;      // --map: the map of all of Japan opens with the main window
+  std::string fallbackBase;    // empty: no second source
+  bool openMap = false;        // --map: the map of all of Japan opens with the main window
+  std::string historyStation;  // --history: the station whose history window opens at start
 };
 
 // Prints help, the version or the usage error itself (naming the program, not its

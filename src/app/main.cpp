@@ -9,7 +9,8 @@ int main(int argc, char** argv) {
 
   QApplication application(argc, argv);
   QApplication::setApplicationVersion(QString::fromLatin1(aerolume::kProgramVersion));
-  CAerolumeApp app(options.serverBase, options.fallbackBase, options.openMap);
+  CAerolumeApp app(options.serverBase, options.fallbackBase, options.openMap,
+                   options.historyStation);
   app.InitInstance();
   return 0;
 }

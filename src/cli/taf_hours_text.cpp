@@ -2,6 +2,7 @@
 
 #include "cli/values_json.hpp"
 #include "cli/values_text.hpp"
+#include "conditions/taf_hour_text.hpp"
 #include "conditions/taf_hours.hpp"
 
 namespace aerolume::cli {
@@ -10,17 +11,8 @@ namespace {
 
 constexpr std::string_view kSeparator = " | ";
 
-// "TEMPO", "PROB30", "PROB40 TEMPO".
 std::string GroupName(const TafAlternative& alternative) {
-  const std::string probability = "PROB" + std::to_string(alternative.probabilityPercent);
-  switch (alternative.kind) {
-    case PeriodKind::Probability:
-      return probability;
-    case PeriodKind::ProbabilityTemporary:
-      return probability + " TEMPO";
-    default:
-      return "TEMPO";
-  }
+  return AlternativeName(alternative.kind, alternative.probabilityPercent);
 }
 
 std::string ConditionsText(const WeatherValues& values) {

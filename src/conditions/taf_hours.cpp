@@ -72,7 +72,7 @@ std::vector<TafAlternative> AlternativeGroupsAt(const TafValues& taf, UtcMinutes
   for (const TafPeriod& period : taf.periods) {
     if (IsAlternative(period.kind) && Covers(period, time)) {
       alternatives.push_back(
-          {period.kind, period.probabilityPercent, Changed(prevailing, period.values)});
+          {period.kind, period.probabilityPercent, Changed(prevailing, period.values), &period});
     }
   }
   return alternatives;

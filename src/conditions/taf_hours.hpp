@@ -22,6 +22,7 @@ struct TafAlternative {
   PeriodKind kind = PeriodKind::Temporary;  // TEMPO, PROB or PROB TEMPO
   int probabilityPercent = -1;              // PROB30 and PROB40; -1 for a TEMPO
   WeatherValues values;
+  const TafPeriod* period = nullptr;  // the group itself, in the TAF's periods
 };
 std::vector<TafAlternative> AlternativeGroupsAt(const TafValues& taf, UtcMinutes time);
 

@@ -28,6 +28,8 @@
 #include "app/category_badge.hpp"
 #include "app/dialog_template.hpp"
 #include "app/station_combo_box.hpp"
+#include "history/history_window.hpp"
+#include "history/taf_timeline.hpp"
 #include "overview/overview_window.hpp"
 #include "retrieval/report_download.hpp"
 #include "watch/watch_controller.hpp"
@@ -460,11 +462,30 @@ TEST_F(WatchingDialogTest, TheContextMenuOffersTheWatchOnceAStationIsShown) {
     return entries;
   };
   dialog.show();
-  EXPECT_EQ(menuEntries(), (QStringList{"この空港を監視(&W)...\tCtrl+W (disabled)",
-                                        "日本全国の地図(&M)", "バージョン情報 Aerolume(&A)..."}));
+  EXPECT_EQ(menuEntries(),
+            (QStringList{"この空港を監視(&W)...\tCtrl+W (disabled)", "24時間の推移(&H)...",
+                         "日本全国の地図(&M)", "バージョン情報 Aerolume(&A)..."}));
   ChooseStation(dialog, IndexOf(dialog, "RJAA"));
-  EXPECT_EQ(menuEntries(), (QStringList{"この空港を監視(&W)...\tCtrl+W", "日本全国の地図(&M)",
-                                        "バージョン情報 Aerolume(&A)..."}));
+  EXPECT_EQ(menuEntries(), (QStringList{"この空港を監視(&W)...\tCtrl+W", "24時間の推移(&H)...",
+                                        "日本全国の地図(&M)", "バージョン情報 Aerolume(&A)..."}));
+}
+
+// Without a Data API the window opens all the same and says why it shows no history;
+// the TAF is the one the dialog shows.
+TEST_F(DialogTest, CtrlHOpensTheShownStationsHistory) {
+  ChooseStation(dialog, IndexOf(dialog, "RJTT"));
+  const QList<QAction*> actions = dialog.actions();
+  const auto action =
+      std::ranges::find(actions, QKeySequence(Qt::CTRL | Qt::Key_H), &QAction::shortcut);
+  ASSERT_NE(action, actions.end());
+  (*action)->trigger();
+  auto* history = dialog.findChild<HistoryWindow*>();
+  ASSERT_NE(history, nullptr);
+  EXPECT_EQ(history->Code(), "RJTT");
+  EXPECT_FALSE(history->Fetching());
+  EXPECT_TRUE(history->Status().contains(QStringLiteral("Data API")));
+  EXPECT_EQ(history->Timeline()->Hours().size(), 30u);  // 0606/0712
+  history->close();
 }
 
 // RJTT's TAF as the server keeps it; each test adds what it does with the METAR.

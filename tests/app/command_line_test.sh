@@ -29,4 +29,6 @@ check 0 "  --no-fallback     Ask only the weather-data server, whatever --fallba
 check 0 "  --map             Open the map of all 104 stations at start." --help
 check 2 "aerolume: unexpected argument RJTT" RJTT
 check 2 "aerolume: Missing value after '--server'." --server
+check 0 "  --history <CODE>  Open the window of the station's last 24 hours and its TAF" --help
+check 2 "aerolume: --history needs a station code of the list, such as RJTT" --history XXXX
 exit "$failures"
