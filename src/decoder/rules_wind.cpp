@@ -152,14 +152,16 @@ void ApplyWind(DecodeContext& c) {
   const int speed = ToInt(wind.speed);
   const int gust = GustSpeed(wind);
   AppendSpeed(text, speed, wind.unit);
-  if (mayWrite) {
-    c.state.m_windSpeed = Knots(speed, wind.unit);
-    c.state.m_windGust = Knots(gust, wind.unit);
-    c.state.m_windCalm = false;
-  }
   AppendGust(text, wind, gust);
   text += "の風";
-  RecordWind(c, direction, Knots(speed, wind.unit), Knots(gust, wind.unit));
+  const int speedKt = Knots(speed, wind.unit);
+  const int gustKt = Knots(gust, wind.unit);
+  if (mayWrite) {
+    c.state.m_windSpeed = speedKt;
+    c.state.m_windGust = gustKt;
+    c.state.m_windCalm = false;
+  }
+  RecordWind(c, direction, speedKt, gustKt);
 }
 
 // A bound above 360 (400V020) is no sector of the wind.
