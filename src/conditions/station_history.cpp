@@ -52,9 +52,14 @@ StationHistory BuildStationHistory(std::string_view code,
     }
   }
   // Stable, so that two different reports of the same minute keep the answer's order.
-  std::ranges::stable_sort(history.reports, {}, &HistoryReport::observed);
-  const auto repeated = std::ranges::unique(history.reports, SameReport);
-  history.reports.erase(repeated.begin(), repeated.end());
+  // The iterator forms, not the ranges ones, which clang does not take with this standard
+  // library (the fuzz targets are built with clang).
+  std::stable_sort(history.reports.begin(), history.reports.end(),
+                   [](const HistoryReport& a, const HistoryReport& b) {
+                     return a.observed < b.observed;
+                   });
+  history.reports.erase(std::unique(history.reports.begin(), history.reports.end(), SameReport),
+                        history.reports.end());
   return history;
 }
 

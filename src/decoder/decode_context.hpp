@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "decoder/report_state.hpp"
+#include "decoder/wind_group.hpp"
 #include "translators/text.hpp"
 #include "translators/utc_time.hpp"
 
@@ -23,6 +24,11 @@ struct DecodeContext {
   bool inRemarks = false;
   // The months around a TAF's issue, worked out at its first period group for the rest.
   std::optional<NearbyMonths> issueMonths;
+  // The wind group that the wind rule's test read at group `windReadAt` (-1 for none),
+  // which its apply takes rather than read the group again: the table asks that test
+  // of most groups that start with a digit.
+  mutable WindGroup windRead;
+  mutable int windReadAt = -1;
 
   // The current group; the walk only ever stands on one (the empty text past the end,
   // where a rule that swallowed groups might look, rather than a fault).

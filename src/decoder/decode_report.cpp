@@ -19,7 +19,7 @@ GroupViews ViewsOf(const GroupList& groups) {
 template <typename OnStep>
 void ForEachStep(ReportState& state, bool isMetar, const GroupViews& groups, OnStep onStep) {
   ClearValues(state, isMetar);
-  DecodeContext context{state, groups, isMetar, 0, {}, false, {}};
+  DecodeContext context{state, groups, isMetar, 0, {}, false, {}, {}, -1};
   const int count = static_cast<int>(groups.size());
   for (context.index = 0; context.index < count; ++context.index) {
     const int first = context.index;

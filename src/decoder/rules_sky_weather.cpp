@@ -38,42 +38,42 @@ bool IsOneOf(std::string_view piece, std::initializer_list<std::string_view> cho
   return false;
 }
 
-void AppendCelsius(std::string& text, std::string_view sign, std::string_view value) {
+void AppendCelsius(std::string& text, std::string_view sign, int degrees) {
   text += sign;
-  AppendInt(text, ToInt(value));
+  AppendInt(text, degrees);
   text += kDegrees;
 }
 
 // A dew point that was not measured (20/// and the like) is reported as unknown
-// rather than as a made-up 0.
-void AppendDewPoint(std::string& text, std::string_view g, std::string_view sign) {
-  const std::string_view value = Right(g, 2);
-  if (value.size() != 2 || !IsAllDigits(value)) {
-    text += "露点不明";
-    return;
-  }
-  text += "露点";
-  AppendCelsius(text, sign, value);
-}
-
-int SignedCelsius(std::string_view sign, std::string_view value) {
-  return sign.empty() ? ToInt(value) : -ToInt(value);
-}
-
-std::optional<int> DewPointCelsius(std::string_view g, std::string_view sign) {
+// rather than as a made-up 0: its degrees without the sign, or nothing.
+std::optional<int> DewPointDegrees(std::string_view g) {
   const std::string_view value = Right(g, 2);
   if (value.size() != 2 || !IsAllDigits(value)) return std::nullopt;
-  return SignedCelsius(sign, value);
+  return ToInt(value);
 }
 
+int SignedCelsius(std::string_view sign, int degrees) {
+  return sign.empty() ? degrees : -degrees;
+}
+
+// Each value read once, for the line and for the values.
 void WriteTemperature(DecodeContext& c, std::string_view temperature,
                       std::string_view temperatureSign, std::string_view dewPointSign) {
-  c.stepText = "気温";
-  AppendCelsius(c.stepText, temperatureSign, temperature);
-  c.stepText += ' ';
-  AppendDewPoint(c.stepText, c.Group(), dewPointSign);
-  RecordTemperature(c, SignedCelsius(temperatureSign, temperature),
-                    DewPointCelsius(c.Group(), dewPointSign));
+  const int temperatureDegrees = ToInt(temperature);
+  const std::optional<int> dewPointDegrees = DewPointDegrees(c.Group());
+  std::string& text = c.stepText;
+  text = "気温";
+  AppendCelsius(text, temperatureSign, temperatureDegrees);
+  text += ' ';
+  std::optional<int> dewPointCelsius;
+  if (dewPointDegrees) {
+    text += "露点";
+    AppendCelsius(text, dewPointSign, *dewPointDegrees);
+    dewPointCelsius = SignedCelsius(dewPointSign, *dewPointDegrees);
+  } else {
+    text += "露点不明";
+  }
+  RecordTemperature(c, SignedCelsius(temperatureSign, temperatureDegrees), dewPointCelsius);
 }
 
 void ApplySkyWord(DecodeContext& c) {

@@ -6,6 +6,7 @@
 
 #include "decoder/rules.hpp"
 #include "decoder/value_recording.hpp"
+#include "decoder/wind_group.hpp"
 #include "translators/wind_phrase.hpp"
 
 namespace aerolume {
@@ -16,17 +17,6 @@ namespace {
 constexpr int kFullCircle = 360;
 // dddff, the shortest wind group.
 constexpr std::size_t kShortestWind = 5;
-
-enum class SpeedUnit { kNone, kKnots, kMetresPerSecond };
-
-// dddff(f), then G or GP and gg(g), then KT or MPS: read, not yet written.
-struct WindGroup {
-  std::string_view direction;  // three digits or VRB
-  std::string_view speed;      // two or three digits
-  std::string_view gust;       // two or three digits; empty without a gust
-  bool gustAtLeast = false;    // GP: the gust was more than it could measure
-  SpeedUnit unit = SpeedUnit::kNone;
-};
 
 // The run of digits at `at`, moving `at` past it.
 std::string_view DigitRun(std::string_view g, std::size_t& at) {
@@ -138,13 +128,19 @@ bool TestWind(const DecodeContext& c) {
   // A bare dddff is only a wind at the head of the report, where nothing else
   // of that shape can stand.
   if (g.size() == 5 && c.index > 1 && Left(g, 3) != "VRB") return false;
-  WindGroup wind;
-  return ReadWindGroup(g, wind);
+  c.windRead = WindGroup{};
+  if (!ReadWindGroup(g, c.windRead)) return false;
+  c.windReadAt = c.index;
+  return true;
 }
 
 void ApplyWind(DecodeContext& c) {
   WindGroup wind;
-  ReadWindGroup(c.Group(), wind);
+  if (c.windReadAt == c.index) {
+    wind = c.windRead;
+  } else {
+    ReadWindGroup(c.Group(), wind);
+  }
   const bool mayWrite = c.MayWriteWind();
   const int direction = wind.direction == "VRB" ? -1 : ToInt(wind.direction);
   std::string& text = c.stepText;
@@ -157,14 +153,16 @@ void ApplyWind(DecodeContext& c) {
   const int speed = ToInt(wind.speed);
   const int gust = GustSpeed(wind);
   AppendSpeed(text, speed, wind.unit);
-  if (mayWrite) {
-    c.state.m_windSpeed = Knots(speed, wind.unit);
-    c.state.m_windGust = Knots(gust, wind.unit);
-    c.state.m_windCalm = false;
-  }
   AppendGust(text, wind, gust);
   text += kWindWords;
-  RecordWind(c, direction, Knots(speed, wind.unit), Knots(gust, wind.unit));
+  const int speedKt = Knots(speed, wind.unit);
+  const int gustKt = Knots(gust, wind.unit);
+  if (mayWrite) {
+    c.state.m_windSpeed = speedKt;
+    c.state.m_windGust = gustKt;
+    c.state.m_windCalm = false;
+  }
+  RecordWind(c, direction, speedKt, gustKt);
 }
 
 // A bound above 360 (400V020) is no sector of the wind.

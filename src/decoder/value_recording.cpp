@@ -25,10 +25,11 @@ MetarValues* ObservationOf(DecodeContext& c) {
   return c.isMetar && !c.state.m_pastObservation ? &c.state.m_metarValues : nullptr;
 }
 
-// Into a code still all zeros.
+// Into a code still all zeros. Three letters at most, copied one by one: a library
+// copy of so few bytes costs more than the bytes themselves.
 template <std::size_t N>
 void CopyLetters(std::array<char, N>& to, std::string_view code) {
-  std::copy_n(code.begin(), std::min(code.size(), N - 1), to.begin());
+  for (std::size_t i = 0; i + 1 < N && i < code.size(); ++i) to[i] = code[i];
 }
 
 template <std::size_t N>
@@ -84,20 +85,31 @@ const NearbyMonths* IssueMonthsOf(DecodeContext& c) {
   return &*c.issueMonths;
 }
 
-// DDHH/DDHH, against the issue time; the end follows the start.
+// The two digits at `at` of a group whose shape has already been checked.
+int DigitPairAt(std::string_view group, std::size_t at) {
+  constexpr int kTens = 10;
+  return (group[at] - '0') * kTens + (group[at + 1] - '0');
+}
+
+// DDHH/DDHH (as IsPeriodGroup accepts it), against the issue time; the end follows the
+// start.
 void TimePeriodGroup(TafPeriod& period, std::string_view group, const NearbyMonths* issueMonths) {
   if (!issueMonths) return;
-  const int startDay = ToInt(Left(group, 2));
-  const int startHour = ToInt(Mid(group, 2, 2));
+  const int startDay = DigitPairAt(group, 0);
+  const int startHour = DigitPairAt(group, 2);
   period.from = issueMonths->NearestDayHour(startDay, startHour);
   if (!period.from) return;
-  const int endDay = ToInt(Mid(group, 5, 2));
-  const int endHour = ToInt(Mid(group, 7, 2));
+  const int endDay = DigitPairAt(group, 5);
+  const int endHour = DigitPairAt(group, 7);
   // The start lies on its own day, unless at hour 24 on the next.
   constexpr int kEndOfDay = 24;
-  period.to = startHour < kEndOfDay ? NearestDayHourFrom(endDay, endHour, *period.from, startDay,
-                                                         issueMonths->DaysInMonthOf(*period.from))
-                                    : NearestDayHour(endDay, endHour, *period.from);
+  if (startHour >= kEndOfDay) {
+    period.to = NearestDayHour(endDay, endHour, *period.from);
+    return;
+  }
+  // An end on a later day of the start's month never needs the month's length.
+  const int startMonthDays = endDay < startDay ? issueMonths->DaysInMonthOf(*period.from) : 0;
+  period.to = NearestDayHourFrom(endDay, endHour, *period.from, startDay, startMonthDays);
 }
 
 // hhhh: an hour pair after the period before.
@@ -290,7 +302,7 @@ void RecordReportWord(DecodeContext& c, ReportWord word) {
 }
 
 void RecordValidityPeriod(DecodeContext& c, std::string_view group) {
-  if (c.isMetar) return;
+  if (c.isMetar || !IsPeriodGroup(group)) return;
   TafValues& taf = TafOf(c);
   if (!taf.periods.empty() && !taf.periods.back().from) {
     TimePeriodGroup(taf.periods.back(), group, IssueMonthsOf(c));

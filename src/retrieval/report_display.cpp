@@ -21,6 +21,10 @@ ReportFields FieldsOf(ReportKind kind) {
   return {ReportField::TafTime, ReportField::TafRaw, ReportField::TafDecoded};
 }
 
+void ShowCategoryOf(ReportView& view, const ShownReport& shown, const ReportState& state) {
+  if (shown.metarDecoded) view.ShowCategory(JudgeCategory(state.m_metarValues.observed));
+}
+
 void Present(ReportState& state, ReportView& view, ReportKind kind, const std::string& text) {
   const ShownReport shown = ComposeReport(state, kind, text);
   const ReportFields fields = FieldsOf(kind);
@@ -33,7 +37,7 @@ void Present(ReportState& state, ReportView& view, ReportKind kind, const std::s
   if (IsStatusText(text)) return;
   view.SetField(fields.raw, shown.raw);
   view.SetField(fields.decoded, shown.decoded);
-  if (shown.category) view.ShowCategory(*shown.category);
+  ShowCategoryOf(view, shown, state);
 }
 
 }  // namespace
@@ -42,13 +46,14 @@ std::vector<std::string> ShownReport::Lines() const {
   return DecodedLines(decoded, lineEnds);
 }
 
-void SetReportFields(ReportView& view, ReportKind kind, const ShownReport& shown) {
+void SetReportFields(ReportView& view, ReportKind kind, const ShownReport& shown,
+                     const ReportState& state) {
   const ReportFields fields = FieldsOf(kind);
   view.SetField(fields.time, shown.time);
   view.SetFieldCause(fields.time, shown.cause);
   view.SetField(fields.raw, shown.raw);
   view.SetField(fields.decoded, shown.decoded);
-  if (shown.category) view.ShowCategory(*shown.category);
+  ShowCategoryOf(view, shown, state);
 }
 
 bool IsShownText(const std::string& text) {
@@ -80,7 +85,7 @@ ShownReport ComposeReport(ReportState& state, ReportKind kind, const std::string
   DecodeReportText(state, isMetar, SplitReportGroupViews(shown.raw, state.m_stationCode), decoded);
   shown.decoded = std::move(decoded.text);
   shown.lineEnds = std::move(decoded.lineEnds);
-  if (isMetar) shown.category = JudgeCategory(state.m_metarValues.observed);
+  shown.metarDecoded = isMetar;
   return shown;
 }
 

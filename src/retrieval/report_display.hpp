@@ -26,20 +26,22 @@ struct ShownReport {
   std::vector<std::string> Lines() const;
   // The message for a time line that cannot be read; the fields then stay empty.
   std::optional<std::string> error;
-  // A decoded METAR's flight category.
-  std::optional<CategoryJudgement> category;
+  // A METAR decoded: its flight category is judged from the state's values when it is
+  // shown, not by every decoding.
+  bool metarDecoded = false;
 };
 
 // Status texts ("404") fill the time field, and its cause, only. A file sets m_timeLine, then the
 // time, raw text and decoded text; a METAR first clears m_pastObservation and
-// leaves its observed wind and its values in the state, and its category in the report.
+// leaves its observed wind and its values in the state.
 ShownReport ComposeReport(ReportState& state, ReportKind kind, const std::string& text);
 
 std::string UnreadableTimeMessage(const std::string& timeLine);
 
 // Sets all three fields of the report, the empty ones included, as a change in place
-// needs.
-void SetReportFields(ReportView& view, ReportKind kind, const ShownReport& shown);
+// needs, and a decoded METAR's flight category from the values `state` holds.
+void SetReportFields(ReportView& view, ReportKind kind, const ShownReport& shown,
+                     const ReportState& state);
 
 // A normalised text that shows a report: a file whose issue time can be read, not a
 // status text such as "404".

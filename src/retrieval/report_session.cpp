@@ -169,8 +169,8 @@ bool ReportSession::ApplyRefreshedReports(const DownloadResult& result) {
   const ShownReport metar = ComposeReport(refreshed, ReportKind::Metar, next.metar);
   const ShownReport taf = ComposeReport(refreshed, ReportKind::Taf, next.taf);
   if (metar.error || taf.error) return false;
-  if (!keepMetar) SetReportFields(m_view, ReportKind::Metar, metar);
-  if (!keepTaf) SetReportFields(m_view, ReportKind::Taf, taf);
+  if (!keepMetar) SetReportFields(m_view, ReportKind::Metar, metar, refreshed);
+  if (!keepTaf) SetReportFields(m_view, ReportKind::Taf, taf, refreshed);
   m_shown = next;
   // The same wind again leaves the arrow moving as it is.
   const bool windChanged = refreshed.Wind() != m_state.Wind();

@@ -107,6 +107,14 @@ int NearbyMonths::DaysInMonthOf(UtcMinutes time) const {
 
 std::optional<UtcMinutes> NearbyMonths::NearestDayHour(int day, int hour) const {
   if (!IsDayHour(day, hour)) return std::nullopt;
+  // Nearly every period starts within days of its issue, in the issue's month or the
+  // one before: no other month can be nearer.
+  if (day <= kShortestMonth) {
+    const UtcMinutes sameMonth = m_anchorDay + days(day - m_dayOfMonth) + hours(hour);
+    if (std::chrono::abs(sameMonth - m_anchor) <= kSurelyNearest) return sameMonth;
+    const UtcMinutes monthBefore = sameMonth - days(m_daysInMonthBefore);
+    if (std::chrono::abs(monthBefore - m_anchor) < kSurelyNearest) return monthBefore;
+  }
   // The day in the anchor's month, the next and the one before, as days from the
   // anchor's day; of two equally near, the first wins.
   const MonthDay candidates[] = {

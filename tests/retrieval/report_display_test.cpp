@@ -21,8 +21,12 @@ class RecordingView : public ReportView {
     icons.push_back(icon);
   }
   void ShowWind(const std::string&, const WindValues&) override {}
+  void ShowCategory(const CategoryJudgement& judgement) override {
+    categories.push_back(judgement.category);
+  }
 
   std::map<ReportField, std::string> fields;
+  std::vector<FlightCategory> categories;
   std::vector<std::string> calls;
   std::vector<std::string> messages;
   std::vector<MessageIcon> icons;
@@ -56,6 +60,29 @@ TEST(ShowTafTest, NeverTouchesTheWind) {
   EXPECT_EQ(view.fields[ReportField::TafTime], "2012/05/06 14:00");
   EXPECT_EQ(state.Wind(), WindValues{});
   EXPECT_TRUE(view.fields.count(ReportField::MetarTime) == 0);
+}
+
+// The category is judged when a METAR is shown, from the values its decoding left in
+// the state; a TAF decoded after it into the same state leaves them as they were.
+TEST(ShowCategoryTest, MetarsShowTheirCategoryAndTafsNone) {
+  ReportState state;
+  state.m_stationCode = "RJTT";
+  RecordingView view;
+  ShowMetar(state, view, NormalizeReportText(kMetarFile));
+  ShowTaf(state, view,
+          NormalizeReportText("2012/05/06 05:00\nTAF RJTT 060500Z 0606/0712 18010KT 0400 FG\n"));
+  EXPECT_EQ(view.categories, std::vector<FlightCategory>{FlightCategory::Vfr});
+
+  const ShownReport metar = ComposeReport(
+      state, ReportKind::Metar,
+      NormalizeReportText("2012/05/06 12:00\nRJTT 061200Z 00000KT 0400 FG VV001 12/12 Q1012\n"));
+  const ShownReport taf = ComposeReport(
+      state, ReportKind::Taf,
+      NormalizeReportText("2012/05/06 05:00\nTAF RJTT 060500Z 0606/0712 18010KT 9999 FEW030\n"));
+  SetReportFields(view, ReportKind::Metar, metar, state);
+  SetReportFields(view, ReportKind::Taf, taf, state);
+  EXPECT_EQ(view.categories,
+            (std::vector<FlightCategory>{FlightCategory::Vfr, FlightCategory::Lifr}));
 }
 
 TEST(ShowMetarTest, StatusTextsFillOnlyTheTimeField) {
