@@ -29,7 +29,7 @@ std::optional<HistoryReport> DecodeObservation(std::string_view code,
   report.speci = observation.speci;
   report.lines = shown.Lines();
   report.values = state.m_metarValues;
-  report.judgement = shown.category.value_or(CategoryJudgement{});
+  report.judgement = JudgeCategory(report.values.observed);
   return report;
 }
 
