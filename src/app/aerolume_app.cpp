@@ -41,8 +41,7 @@ bool CAerolumeApp::InitInstance() {
                                   notifications, OverviewFetchFor(source.Settings()));
   CAerolumeDlg dialog(source, messages);
   messages.SetParent(&dialog);
-  dialog.SetMapSettings(source.Settings());
-  dialog.SetHistorySettings(source.Settings());
+  dialog.SetDownloadSettings(source.Settings());
   dialog.AttachWatch(&watch);
   if (!watch.LoadProblem().isEmpty()) {
     messages.ShowMessage(watch.LoadProblem(), QMessageBox::Warning);

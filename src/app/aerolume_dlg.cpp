@@ -367,7 +367,7 @@ void CAerolumeDlg::OnAbout() {
 
 void CAerolumeDlg::OnMap() {
   if (m_mapWindow == nullptr) {
-    m_mapWindow = new aerolume::OverviewWindow(m_mapSettings, this);
+    m_mapWindow = new aerolume::OverviewWindow(m_downloadSettings, this);
     connect(m_mapWindow, &aerolume::OverviewWindow::stationPicked, this,
             [this](const QString& code) {
               const int index = m_cmbStation->findText(code, Qt::MatchStartsWith);
@@ -392,7 +392,7 @@ void CAerolumeDlg::OnHistory() {
   std::string code = state.m_stationCode;
   if (code.empty()) code = m_cmbStation->currentText().left(4).toStdString();
   if (code.empty()) return;
-  aerolume::OpenHistoryWindow(this, m_historySettings, code,
+  aerolume::OpenHistoryWindow(this, m_downloadSettings, code,
                               code == state.m_stationCode ? &state.m_tafValues : nullptr);
 }
 

@@ -55,10 +55,14 @@ class CAerolumeDlg : public QDialog, public aerolume::ReportView {
   void OnAbout();
   // Every ten minutes after the last download: the shown station again, quietly.
   void OnRefreshTimer();
-  // The map of all of Japan (Ctrl+M, the context menu, --map), fetching from `settings`
-  // (SetMapSettings); a station picked there is chosen here as if from the list.
+  // Where the map and the history window fetch from: the servers the dialog's own
+  // reports come from.
+  void SetDownloadSettings(aerolume::DownloadSettings settings) {
+    m_downloadSettings = std::move(settings);
+  }
+  // The map of all of Japan (Ctrl+M, the context menu, --map); a station picked there is
+  // chosen here as if from the list.
   void OnMap();
-  void SetMapSettings(aerolume::DownloadSettings settings) { m_mapSettings = std::move(settings); }
   aerolume::OverviewWindow* MapWindow() const;
 
   // The watch: Ctrl+W and the context menu edit the shown station's, each METAR shown is
@@ -67,11 +71,8 @@ class CAerolumeDlg : public QDialog, public aerolume::ReportView {
   void OnWatch();
 
   // The shown station's last 24 hours and its TAF in a window of their own (Ctrl+H, the
-  // context menu), from the Data API of the settings given (SetHistorySettings).
+  // context menu), from the Data API of the download settings.
   void OnHistory();
-  void SetHistorySettings(aerolume::DownloadSettings settings) {
-    m_historySettings = std::move(settings);
-  }
 
   const aerolume::ReportSession& Session() const { return m_session; }
   const aerolume::DialogBaseUnits& BaseUnits() const { return m_baseUnits; }
@@ -111,12 +112,11 @@ class CAerolumeDlg : public QDialog, public aerolume::ReportView {
   QTimer* m_titleTimer = nullptr;
   aerolume::StationStatus m_status;
   QAction* m_mapAction = nullptr;
-  aerolume::DownloadSettings m_mapSettings;
+  aerolume::DownloadSettings m_downloadSettings;   // for the map and the history window
   QPointer<aerolume::OverviewWindow> m_mapWindow;  // gone once the user closes it
   bool m_busy = false;
   aerolume::WatchController* m_watch = nullptr;
   QAction* m_historyAction = nullptr;
-  aerolume::DownloadSettings m_historySettings;
   // Declared before the session, which uses it, so that it is destroyed after it.
   aerolume::ThreadFetchRunner m_runner;
   aerolume::ReportSession m_session;

@@ -367,7 +367,7 @@ TEST_F(DialogTest, MapOpensFromCtrlMAndTheContextMenuAndPicksAStation) {
   });
   DownloadSettings settings;
   settings.serverBase = server.Url("/data");
-  dialog.SetMapSettings(settings);
+  dialog.SetDownloadSettings(settings);
   dialog.show();
   dialog.activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
