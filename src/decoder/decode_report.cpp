@@ -20,6 +20,9 @@ template <typename OnStep>
 void ForEachStep(ReportState& state, bool isMetar, const GroupViews& groups, OnStep onStep) {
   ClearValues(state, isMetar);
   DecodeContext context{state, groups, isMetar, 0, {}, false, {}, {}, -1};
+  // Room for the longest usual line at once: the steps' lines then never grow it.
+  constexpr std::size_t kLongLine = 128;
+  context.stepText.reserve(kLongLine);
   const int count = static_cast<int>(groups.size());
   for (context.index = 0; context.index < count; ++context.index) {
     const int first = context.index;

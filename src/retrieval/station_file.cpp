@@ -1,7 +1,6 @@
 #include "retrieval/station_file.hpp"
 
 #include <algorithm>
-#include <charconv>
 #include <cstdio>
 
 #include "translators/japan_time.hpp"
@@ -27,14 +26,13 @@ std::size_t FirstGroupAt(std::string_view body, std::size_t codeAt) {
   return codeAt + kGroupsAfterCode;
 }
 
-// At least `width` digits, zeros in front, as "%0*d" writes a value that is never
-// negative here.
-void AppendPadded(std::string& text, int value, int width) {
-  char digits[16];
-  const std::to_chars_result end = std::to_chars(digits, digits + sizeof digits, value);
-  const auto length = static_cast<int>(end.ptr - digits);
-  if (length < width) text.append(static_cast<std::size_t>(width - length), '0');
-  text.append(digits, end.ptr);
+// `value`, which has no more than `width` digits, written over the `width` bytes at
+// `at` with zeros in front, as "%0*d" writes it.
+void WriteDigits(char* at, int value, int width) {
+  for (int i = width - 1; i >= 0; --i) {
+    at[i] = static_cast<char>('0' + value % 10);
+    value /= 10;
+  }
 }
 
 }  // namespace
@@ -63,19 +61,15 @@ std::string NormalizeReportText(std::string_view bytes) {
 std::optional<std::string> FormatIssueTime(std::string_view timeLine) {
   const std::optional<CivilTime> japan = ToJapanTime(ReadTimeLine(timeLine));
   if (!japan) return std::nullopt;
-  // "%04d/%02d/%02d %02d:%02d", without the cost of formatted printing.
-  std::string text;
-  text.reserve(16);
-  AppendPadded(text, japan->year, 4);
-  text += '/';
-  AppendPadded(text, japan->month, 2);
-  text += '/';
-  AppendPadded(text, japan->day, 2);
-  text += ' ';
-  AppendPadded(text, japan->hour, 2);
-  text += ':';
-  AppendPadded(text, japan->minute, 2);
-  return text;
+  // "%04d/%02d/%02d %02d:%02d", without the cost of formatted printing: a Japan time
+  // has four digits for the year and two for each other field.
+  char text[] = "0000/00/00 00:00";
+  WriteDigits(text, japan->year, 4);
+  WriteDigits(text + 5, japan->month, 2);
+  WriteDigits(text + 8, japan->day, 2);
+  WriteDigits(text + 11, japan->hour, 2);
+  WriteDigits(text + 14, japan->minute, 2);
+  return std::string(text, kTimeLineLength);
 }
 
 std::optional<std::chrono::sys_seconds> ReadIssueTime(std::string_view timeLine) {
