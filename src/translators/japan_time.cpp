@@ -21,12 +21,12 @@ bool IsLeapYear(int year) {
   return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
 }
 
+}  // namespace
+
 int DaysInMonth(int year, int month) {
   constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
   return month == 2 && IsLeapYear(year) ? 29 : kDays[month - 1];
 }
-
-}  // namespace
 
 std::optional<CivilTime> ToJapanTime(const CivilTime& utc) {
   using namespace std::chrono;

@@ -23,6 +23,9 @@ struct CivilTime {
 // time whose year in Japan would need five digits (9999/12/31 15:00 UTC and later).
 std::optional<CivilTime> ToJapanTime(const CivilTime& utc);
 
+// The days of `month` (1-12) of `year` in the Gregorian calendar.
+int DaysInMonth(int year, int month);
+
 // The year, month, day, hour and minute of a "YYYY/MM/DD HH:MM" time line, each
 // converted like atoi from its fixed position; missing positions read as 0.
 CivilTime ReadTimeLine(std::string_view timeLine);

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstdio>
 #include <optional>
 #include <string>
 
@@ -104,6 +105,63 @@ TEST(NearestDayHourShortcuts, AgreeWithTheFullReckoning) {
     }
   }
 }
+
+// The calendar is reckoned with integers: day by day over two centuries it names the
+// dates, and reads the time lines, that the library's calendar does.
+TEST(UtcCalendar, AgreesWithTheLibraryDayByDay) {
+  using namespace std::chrono;
+  const sys_days firstDay = 1899y / January / 1;
+  const sys_days lastDay = 2101y / December / 31;
+  for (sys_days day = firstDay; day <= lastDay; day += days(1)) {
+    const year_month_day date{day};
+    char line[32];
+    std::snprintf(line, sizeof line, "%04d/%02u/%02u 06:30", static_cast<int>(date.year()),
+                  static_cast<unsigned>(date.month()), static_cast<unsigned>(date.day()));
+    const UtcMinutes time = day + hours(6) + minutes(30);
+    ASSERT_EQ(UtcOfTimeLine(line), time) << line;
+    ASSERT_EQ(IsoUtc(time).substr(0, 10), std::string(line, 10).replace(4, 1, "-").replace(7, 1, "-"))
+        << line;
+    ASSERT_EQ(NearbyMonths(time).DaysInMonthOf(time),
+              static_cast<int>(static_cast<unsigned>((date.year() / date.month() / last).day())))
+        << line;
+  }
+}
+
+struct TimeLineCase {
+  const char* timeLine;
+  const char* expected;
+};
+
+void PrintTo(const TimeLineCase& c, std::ostream* out) {
+  *out << c.timeLine;
+}
+
+const TimeLineCase kTimeLineCases[] = {
+    {"2024/02/29 12:00", "2024-02-29T12:00:00Z"},
+    {"2000/02/29 00:00", "2000-02-29T00:00:00Z"},
+    {"2025/02/29 00:00", "nothing"},
+    {"2100/02/29 00:00", "nothing"},
+    {"2026/04/31 00:00", "nothing"},
+    {"2026/13/01 00:00", "nothing"},
+    {"2026/12/00 00:00", "nothing"},
+    {"2026/12/01 24:00", "nothing"},
+    {"2026/12/01 23:60", "nothing"},
+};
+
+class UtcOfTimeLineTest : public testing::TestWithParam<TimeLineCase> {};
+
+TEST_P(UtcOfTimeLineTest, ReadsOnlyDatesTheCalendarHas) {
+  EXPECT_EQ(Shown(UtcOfTimeLine(GetParam().timeLine)), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, UtcOfTimeLineTest, testing::ValuesIn(kTimeLineCases),
+                         [](const testing::TestParamInfo<TimeLineCase>& info) {
+                           std::string name = info.param.timeLine;
+                           for (char& c : name) {
+                             if (c < '0' || c > '9') c = '_';
+                           }
+                           return name;
+                         });
 
 TEST(NearbyMonths, KnowTheLengthsOfTheThreeMonthsOnly) {
   const NearbyMonths months(At("2026/12/01 00:00"));
