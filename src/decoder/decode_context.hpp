@@ -8,6 +8,7 @@
 
 #include "decoder/report_state.hpp"
 #include "decoder/wind_group.hpp"
+#include "translators/japan_time.hpp"
 #include "translators/text.hpp"
 #include "translators/utc_time.hpp"
 
@@ -29,6 +30,8 @@ struct DecodeContext {
   // of most groups that start with a digit.
   mutable WindGroup windRead;
   mutable int windReadAt = -1;
+  // The report's time line, read at the first group that needs it.
+  mutable std::optional<CivilTime> timeLineRead;
 
   // The current group; the walk only ever stands on one (the empty text past the end,
   // where a rule that swallowed groups might look, rather than a fault).
@@ -43,6 +46,13 @@ struct DecodeContext {
   // the group, valid as long as the group list.
   std::string_view Neighbour(int offset) const;
   bool HasNeighbour(int offset) const;
+
+  // The report's time line as read by ReadTimeLine: the times of TAF, trend and remark
+  // groups are read against it.
+  const CivilTime& TimeLine() const {
+    if (!timeLineRead) timeLineRead = ReadTimeLine(state.m_timeLine);
+    return *timeLineRead;
+  }
 
   // Swallow the next `count` groups: the step ends on the last of them.
   void Consume(int count) { index += count; }

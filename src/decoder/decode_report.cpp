@@ -19,7 +19,7 @@ GroupViews ViewsOf(const GroupList& groups) {
 template <typename OnStep>
 void ForEachStep(ReportState& state, bool isMetar, const GroupViews& groups, OnStep onStep) {
   ClearValues(state, isMetar);
-  DecodeContext context{state, groups, isMetar, 0, {}, false, {}, {}, -1};
+  DecodeContext context{state, groups, isMetar, 0, {}, false, {}, {}, -1, {}};
   // Room for the longest usual line at once: the steps' lines then never grow it.
   constexpr std::size_t kLongLine = 128;
   context.stepText.reserve(kLongLine);

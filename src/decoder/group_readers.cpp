@@ -25,7 +25,7 @@ std::optional<ValueRead> ReadMiles(const DecodeContext& c, int offset) {
 std::optional<std::string> ReadClockTime(const DecodeContext& c, int offset) {
   const std::string_view group = c.Neighbour(offset);
   if (group.size() != 4) return std::nullopt;
-  return FormatRemarkTime(group, c.state.m_timeLine);
+  return FormatRemarkTime(group, c.TimeLine());
 }
 
 std::optional<ValueRead> ReadVisibilityValue(const DecodeContext& c, int offset) {

@@ -50,7 +50,7 @@ bool IsChangeVisibility(const DecodeContext& c) {
 // Written at the end of `text`; false, with nothing written, when there is none.
 bool AppendChangeTime(const DecodeContext& c, const ChangeWords& words, std::string& text) {
   const std::string_view group = c.Neighbour(1);
-  const std::string& timeLine = c.state.m_timeLine;
+  const CivilTime& timeLine = c.TimeLine();
   if (IsPeriodGroup(group)) {
     if (!AppendValidityPeriod(text, group, timeLine)) return false;
     text += words.afterPeriod;
@@ -92,7 +92,7 @@ void ApplyChange(DecodeContext& c, const ChangeWords& words, PeriodKind kind) {
 }
 
 // The time after FCST; a four-digit group there is always a pair of hours.
-std::optional<std::string> ForecastTime(std::string_view group, const std::string& timeLine) {
+std::optional<std::string> ForecastTime(std::string_view group, const CivilTime& timeLine) {
   if (IsPeriodGroup(group)) return FormatValidityPeriod(group, timeLine);
   if (IsFromGroup(group)) return FormatFromTime(group, timeLine);
   if (IsFourDigits(group)) return FormatHourRange(group, timeLine);
@@ -132,7 +132,7 @@ void ApplyForecast(DecodeContext& c) {
     text += "修正された";
     c.Consume(1);
   }
-  if (const std::optional<std::string> time = ForecastTime(c.Neighbour(1), c.state.m_timeLine)) {
+  if (const std::optional<std::string> time = ForecastTime(c.Neighbour(1), c.TimeLine())) {
     text += *time + "の予報";
     c.Consume(1);
   } else {
@@ -142,13 +142,13 @@ void ApplyForecast(DecodeContext& c) {
 }
 
 bool TestValidityPeriod(const DecodeContext& c) {
-  return IsPeriodGroup(c.Group()) && HasValidityPeriod(c.Group(), c.state.m_timeLine);
+  return IsPeriodGroup(c.Group()) && HasValidityPeriod(c.Group(), c.TimeLine());
 }
 
 // A period after PROB30 is the time of the probable change, not a forecast of its own.
 void ApplyValidityPeriod(DecodeContext& c) {
   const bool afterProbability = IsProbabilityGroup(c.Neighbour(-1));
-  c.stepText = FormatValidityPeriod(c.Group(), c.state.m_timeLine).value_or("") +
+  c.stepText = FormatValidityPeriod(c.Group(), c.TimeLine()).value_or("") +
                (afterProbability ? "の間" : "の予報");
   RecordValidityPeriod(c, c.Group());
 }
@@ -158,8 +158,8 @@ namespace {
 // FMhhmm, or FMDDhhmm with the day of the change.
 std::optional<std::string> FromTimeText(const DecodeContext& c) {
   const std::string_view g = c.Group();
-  if (IsFromGroup(g)) return FormatFromTime(g, c.state.m_timeLine);
-  if (IsFromDayGroup(g)) return FormatFromDayTime(g, c.state.m_timeLine);
+  if (IsFromGroup(g)) return FormatFromTime(g, c.TimeLine());
+  if (IsFromDayGroup(g)) return FormatFromDayTime(g, c.TimeLine());
   return std::nullopt;
 }
 

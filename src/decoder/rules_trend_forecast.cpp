@@ -14,7 +14,7 @@ std::optional<std::string> TrendTime(const DecodeContext& c) {
   const std::string_view g = c.Group();
   if (!c.isMetar || g.size() != 6 || (Left(g, 2) != "TL" && Left(g, 2) != "AT"))
     return std::nullopt;
-  return FormatRemarkTime(Mid(g, 2), c.state.m_timeLine);
+  return FormatRemarkTime(Mid(g, 2), c.TimeLine());
 }
 
 struct TemperatureForecast {
@@ -31,7 +31,7 @@ std::optional<TemperatureForecast> ReadTemperatureForecast(const DecodeContext& 
   if (rest.size() != 8 || !IsAllDigits(Left(rest, 2)) || rest[2] != '/' || rest[7] != 'Z') {
     return std::nullopt;
   }
-  const std::optional<std::string> dayHour = FormatDayHour(Mid(rest, 3, 4), c.state.m_timeLine);
+  const std::optional<std::string> dayHour = FormatDayHour(Mid(rest, 3, 4), c.TimeLine());
   if (!dayHour) return std::nullopt;
   return TemperatureForecast{(belowZero ? "-" : "") + FormatInt(ToInt(Left(rest, 2))), *dayHour};
 }

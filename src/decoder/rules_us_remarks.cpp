@@ -121,7 +121,7 @@ std::optional<std::string> NumberedRemarkText(std::string_view g) {
 }
 
 // dddff(f)/(hh)mm of a peak wind: direction, speed and when.
-std::optional<std::string> PeakWindText(std::string_view g, const std::string& timeLine) {
+std::optional<std::string> PeakWindText(std::string_view g, const CivilTime& timeLine) {
   const std::size_t slash = g.find('/');
   if (slash != 5 && slash != 6) return std::nullopt;
   const std::string_view wind = Left(g, static_cast<int>(slash));
@@ -179,7 +179,7 @@ bool TestPeakWind(const DecodeContext& c) {
 }
 
 void ApplyPeakWind(DecodeContext& c) {
-  const std::optional<std::string> text = PeakWindText(c.Neighbour(2), c.state.m_timeLine);
+  const std::optional<std::string> text = PeakWindText(c.Neighbour(2), c.TimeLine());
   c.stepText = text.value_or("最大瞬間風");
   c.Consume(text ? 2 : 1);
 }
@@ -189,7 +189,7 @@ bool TestWindShift(const DecodeContext& c) {
 }
 
 void ApplyWindShift(DecodeContext& c) {
-  const std::optional<std::string> time = FormatRemarkTime(c.Neighbour(1), c.state.m_timeLine);
+  const std::optional<std::string> time = FormatRemarkTime(c.Neighbour(1), c.TimeLine());
   if (!time) {
     c.stepText = "風向急変";
     return;

@@ -87,7 +87,7 @@ bool IsTimeMark(std::string_view text, std::size_t at) {
 
 // B15, E0755: when the weather began or ended. Moves `at` past the mark.
 std::optional<std::string> ReadTimeMark(std::string_view text, std::size_t& at,
-                                        const std::string& timeLine) {
+                                        const CivilTime& timeLine) {
   const char mark = text[at];
   std::size_t end = at + 1;
   while (end < text.size() && text[end] >= '0' && text[end] <= '9') ++end;
@@ -100,7 +100,7 @@ std::optional<std::string> ReadTimeMark(std::string_view text, std::size_t& at,
 
 // One weather with its marks: RAB15E40.
 std::optional<std::string> ReadWeatherTimes(std::string_view text, std::size_t& at,
-                                            const std::string& timeLine) {
+                                            const CivilTime& timeLine) {
   const std::size_t start = at;
   if (text[at] == '-' || text[at] == '+') ++at;
   while (at < text.size() && !IsTimeMark(text, at)) {
@@ -121,7 +121,7 @@ std::optional<std::string> ReadWeatherTimes(std::string_view text, std::size_t& 
 }
 
 // RAB05E30SNB20E55: each weather its own phrase, joined by "、".
-std::optional<std::string> WeatherTimesText(std::string_view group, const std::string& timeLine) {
+std::optional<std::string> WeatherTimesText(std::string_view group, const CivilTime& timeLine) {
   std::string text;
   std::size_t at = 0;
   while (at < group.size()) {
@@ -154,11 +154,11 @@ void ApplyLightning(DecodeContext& c) {
 }
 
 bool TestWeatherTimes(const DecodeContext& c) {
-  return c.inRemarks && WeatherTimesText(c.Group(), c.state.m_timeLine).has_value();
+  return c.inRemarks && WeatherTimesText(c.Group(), c.TimeLine()).has_value();
 }
 
 void ApplyWeatherTimes(DecodeContext& c) {
-  c.stepText = WeatherTimesText(c.Group(), c.state.m_timeLine).value_or(std::string(c.Group()));
+  c.stepText = WeatherTimesText(c.Group(), c.TimeLine()).value_or(std::string(c.Group()));
 }
 
 }  // namespace aerolume

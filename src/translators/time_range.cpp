@@ -74,13 +74,11 @@ int HourOfMinutes(int minute, const CivilTime& line) {
 
 }  // namespace
 
-bool HasValidityPeriod(std::string_view group, std::string_view timeLine) {
-  const CivilTime line = ReadTimeLine(timeLine);
+bool HasValidityPeriod(std::string_view group, const CivilTime& line) {
   return PeriodBound(group, 0, line) && PeriodBound(group, 5, line);
 }
 
-bool AppendValidityPeriod(std::string& text, std::string_view group, std::string_view timeLine) {
-  const CivilTime line = ReadTimeLine(timeLine);
+bool AppendValidityPeriod(std::string& text, std::string_view group, const CivilTime& line) {
   const std::optional<CivilTime> start = PeriodBound(group, 0, line);
   const std::optional<CivilTime> end = PeriodBound(group, 5, line);
   if (!start || !end) return false;
@@ -95,21 +93,20 @@ bool AppendValidityPeriod(std::string& text, std::string_view group, std::string
   return true;
 }
 
-std::optional<std::string> FormatValidityPeriod(std::string_view group, std::string_view timeLine) {
+std::optional<std::string> FormatValidityPeriod(std::string_view group, const CivilTime& line) {
   std::string text;
-  if (!AppendValidityPeriod(text, group, timeLine)) return std::nullopt;
+  if (!AppendValidityPeriod(text, group, line)) return std::nullopt;
   return text;
 }
 
-std::optional<std::string> FormatFromTime(std::string_view group, std::string_view timeLine) {
+std::optional<std::string> FormatFromTime(std::string_view group, const CivilTime& line) {
   const std::optional<CivilTime> from =
-      OnIssueDate(ToInt(Mid(group, 2, 2)), ToInt(Right(group, 2)), ReadTimeLine(timeLine));
+      OnIssueDate(ToInt(Mid(group, 2, 2)), ToInt(Right(group, 2)), line);
   if (!from) return std::nullopt;
   return (TimeText() << from->hour << "時" << from->minute << "分から").Take();
 }
 
-std::optional<std::string> FormatFromDayTime(std::string_view group, std::string_view timeLine) {
-  const CivilTime line = ReadTimeLine(timeLine);
+std::optional<std::string> FormatFromDayTime(std::string_view group, const CivilTime& line) {
   const CivilTime utc{line.year, line.month, ToInt(Mid(group, 2, 2)), ToInt(Mid(group, 4, 2)),
                       ToInt(Mid(group, 6, 2))};
   const std::optional<CivilTime> from = ToJapanTime(EndOfDayAsNextDay(utc));
@@ -120,24 +117,22 @@ std::optional<std::string> FormatFromDayTime(std::string_view group, std::string
   return (text << "から").Take();
 }
 
-std::optional<std::string> FormatHourRange(std::string_view group, std::string_view timeLine) {
-  const CivilTime line = ReadTimeLine(timeLine);
+std::optional<std::string> FormatHourRange(std::string_view group, const CivilTime& line) {
   const std::optional<CivilTime> first = OnIssueDate(ToInt(Left(group, 2)), 0, line);
   const std::optional<CivilTime> second = OnIssueDate(ToInt(Right(group, 2)), 0, line);
   if (!first || !second) return std::nullopt;
   return (TimeText() << first->hour << "時～" << second->hour << "時").Take();
 }
 
-std::optional<std::string> FormatDayHour(std::string_view group, std::string_view timeLine) {
+std::optional<std::string> FormatDayHour(std::string_view group, const CivilTime& line) {
   if (group.size() != 4 || !IsAllDigits(group)) return std::nullopt;
-  const std::optional<CivilTime> time = PeriodBound(group, 0, ReadTimeLine(timeLine));
+  const std::optional<CivilTime> time = PeriodBound(group, 0, line);
   if (!time) return std::nullopt;
   return (TimeText() << time->day << "日" << time->hour << "時").Take();
 }
 
-std::optional<std::string> FormatRemarkTime(std::string_view digits, std::string_view timeLine) {
+std::optional<std::string> FormatRemarkTime(std::string_view digits, const CivilTime& line) {
   if ((digits.size() != 2 && digits.size() != 4) || !IsAllDigits(digits)) return std::nullopt;
-  const CivilTime line = ReadTimeLine(timeLine);
   const int minute = ToInt(Right(digits, 2));
   const int hour = digits.size() == 4 ? ToInt(Left(digits, 2)) : HourOfMinutes(minute, line);
   const std::optional<CivilTime> time = OnIssueDate(hour, minute, line);

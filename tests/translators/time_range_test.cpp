@@ -18,19 +18,20 @@ struct TimeRangeCase {
 };
 
 std::optional<std::string> Format(const TimeRangeCase& c) {
+  const CivilTime timeLine = ReadTimeLine(c.timeLine);
   switch (c.formatter) {
     case Formatter::ValidityPeriod:
-      return FormatValidityPeriod(c.group, c.timeLine);
+      return FormatValidityPeriod(c.group, timeLine);
     case Formatter::FromTime:
-      return FormatFromTime(c.group, c.timeLine);
+      return FormatFromTime(c.group, timeLine);
     case Formatter::FromDayTime:
-      return FormatFromDayTime(c.group, c.timeLine);
+      return FormatFromDayTime(c.group, timeLine);
     case Formatter::HourRange:
-      return FormatHourRange(c.group, c.timeLine);
+      return FormatHourRange(c.group, timeLine);
     case Formatter::DayHour:
-      return FormatDayHour(c.group, c.timeLine);
+      return FormatDayHour(c.group, timeLine);
     case Formatter::RemarkTime:
-      return FormatRemarkTime(c.group, c.timeLine);
+      return FormatRemarkTime(c.group, timeLine);
   }
   return std::nullopt;
 }
