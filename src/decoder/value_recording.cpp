@@ -92,24 +92,34 @@ int DigitPairAt(std::string_view group, std::size_t at) {
 }
 
 // DDHH/DDHH (as IsPeriodGroup accepts it), against the issue time; the end follows the
-// start.
+// start. The times are worked out as times and then stored: an optional taken from a
+// call is copied through memory wider than it was written, and the copy waits.
 void TimePeriodGroup(TafPeriod& period, std::string_view group, const NearbyMonths* issueMonths) {
   if (!issueMonths) return;
   const int startDay = DigitPairAt(group, 0);
   const int startHour = DigitPairAt(group, 2);
-  period.from = issueMonths->NearestDayHour(startDay, startHour);
-  if (!period.from) return;
+  if (!IsDayHour(startDay, startHour)) {
+    period.from = std::nullopt;
+    return;
+  }
+  const UtcMinutes from = issueMonths->NearestOfDayHour(startDay, startHour);
+  period.from = from;
   const int endDay = DigitPairAt(group, 5);
   const int endHour = DigitPairAt(group, 7);
   // The start lies on its own day, unless at hour 24 on the next.
   constexpr int kEndOfDay = 24;
   if (startHour >= kEndOfDay) {
-    period.to = NearestDayHour(endDay, endHour, *period.from);
+    period.to = NearestDayHour(endDay, endHour, from);
+    return;
+  }
+  if (!IsDayHour(endDay, endHour)) {
+    period.to = std::nullopt;
     return;
   }
   // An end on a later day of the start's month never needs the month's length.
-  const int startMonthDays = endDay < startDay ? issueMonths->DaysInMonthOf(*period.from) : 0;
-  period.to = NearestDayHourFrom(endDay, endHour, *period.from, startDay, startMonthDays);
+  const int startMonthDays = endDay < startDay ? issueMonths->DaysInMonthOf(from) : 0;
+  const UtcMinutes to = NearestOfDayHourFrom(endDay, endHour, from, startDay, startMonthDays);
+  period.to = to;
 }
 
 // hhhh: an hour pair after the period before.
@@ -332,7 +342,6 @@ void StartFromPeriod(DecodeContext& c, std::string_view group) {
 void StartChangePeriod(DecodeContext& c, PeriodKind kind, std::string_view timeGroup) {
   if (c.isMetar) return;
   TafValues& taf = TafOf(c);
-  const std::optional<UtcMinutes> anchor = AnchorOf(taf);
   const bool afterProbability = !taf.periods.empty() &&
                                 taf.periods.back().kind == PeriodKind::Probability &&
                                 !taf.periods.back().from && Left(c.Neighbour(-1), 4) == "PROB";
@@ -344,7 +353,7 @@ void StartChangePeriod(DecodeContext& c, PeriodKind kind, std::string_view timeG
     period.from = FromTimeOf(timeGroup, c);
     period.to = ValidityEnd(taf);
   } else if (timeGroup.size() == 4 && IsAllDigits(timeGroup)) {
-    TimeHourPair(period, timeGroup, anchor);
+    TimeHourPair(period, timeGroup, AnchorOf(taf));
   }
 }
 
