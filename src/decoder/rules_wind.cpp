@@ -135,12 +135,14 @@ bool TestWind(const DecodeContext& c) {
 }
 
 void ApplyWind(DecodeContext& c) {
-  WindGroup wind;
-  if (c.windReadAt == c.index) {
-    wind = c.windRead;
-  } else {
-    ReadWindGroup(c.Group(), wind);
+  // Read where the test left it rather than copied: a copy would read the group's
+  // views back wider than the test wrote them, and wait for the writes.
+  if (c.windReadAt != c.index) {
+    c.windRead = WindGroup{};
+    ReadWindGroup(c.Group(), c.windRead);
+    c.windReadAt = c.index;
   }
+  const WindGroup& wind = c.windRead;
   const bool mayWrite = c.MayWriteWind();
   const int direction = wind.direction == "VRB" ? -1 : ToInt(wind.direction);
   std::string& text = c.stepText;
