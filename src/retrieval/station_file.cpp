@@ -88,12 +88,13 @@ GroupViews SplitReportGroupViews(std::string_view body, std::string_view station
   // A group and its space take five bytes or more: room enough for every group.
   constexpr std::size_t kShortestGroupAndSpace = 5;
   groups.reserve((body.size() - start) / kShortestGroupAndSpace + 1);
-  std::size_t at = start;
-  while (at < body.size()) {
-    while (at < body.size() && body[at] == ' ') ++at;
-    const std::size_t begin = at;
-    while (at < body.size() && body[at] != ' ') ++at;
-    if (at > begin) groups.push_back(body.substr(begin, at - begin));
+  const char* at = body.data() + start;
+  const char* const end = body.data() + body.size();
+  while (at < end) {
+    while (at < end && *at == ' ') ++at;
+    const char* const groupStart = at;
+    at = std::find(at, end, ' ');
+    if (at > groupStart) groups.emplace_back(groupStart, static_cast<std::size_t>(at - groupStart));
   }
   return groups;
 }
