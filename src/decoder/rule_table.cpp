@@ -115,17 +115,24 @@ void ApplyAnythingElse(DecodeContext& c) {
 
 namespace {
 
+// A rule's test and apply side by side, as the search calls them: one load fewer for
+// each rule tried than going through the table's entry.
+struct RuleCalls {
+  bool (*test)(const DecodeContext&);
+  void (*apply)(DecodeContext&);
+};
+
 // For each first byte, the rules that may take a group starting with it, in table
 // order: a group is tried against a handful of rules rather than all of them.
 struct RulesByFirstByte {
-  std::array<std::vector<const GroupRule*>, 256> rules;
+  std::array<std::vector<RuleCalls>, 256> rules;
 
   RulesByFirstByte() {
     for (std::size_t byte = 0; byte < rules.size(); ++byte) {
       for (const GroupRule& rule : kRules) {
         if (rule.firstBytes.empty() ||
             rule.firstBytes.find(static_cast<char>(byte)) != std::string_view::npos) {
-          rules[byte].push_back(&rule);
+          rules[byte].push_back({rule.test, rule.apply});
         }
       }
     }
@@ -136,7 +143,7 @@ struct RulesByFirstByte {
 const RulesByFirstByte kRulesByFirstByte;
 
 // The rules, in table order, whose test may hold for `group`, judged by its first byte.
-std::span<const GroupRule* const> RulesForGroup(std::string_view group) {
+std::span<const RuleCalls> RulesForGroup(std::string_view group) {
   // Groups are never empty; an empty one is tried against the rules for any byte.
   const auto first = static_cast<unsigned char>(group.empty() ? '\0' : group.front());
   return kRulesByFirstByte.rules[first];
@@ -145,9 +152,9 @@ std::span<const GroupRule* const> RulesForGroup(std::string_view group) {
 }  // namespace
 
 void DecodeGroup(DecodeContext& context) {
-  for (const GroupRule* rule : RulesForGroup(context.Group())) {
-    if (rule->test(context)) {
-      rule->apply(context);
+  for (const RuleCalls& rule : RulesForGroup(context.Group())) {
+    if (rule.test(context)) {
+      rule.apply(context);
       return;
     }
   }
