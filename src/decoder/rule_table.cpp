@@ -22,9 +22,11 @@ namespace {
 // visibility; after AT, AFT, BFR, TIL, OBS AT or FM, words no rule before takes, it
 // is tried near the end, which the common groups of those letters never reach. A
 // runway state is tried before rule 10, which would read it as a visual range.
+constexpr RulePlace kRemarks = RulePlace::InRemarks;
+
 // clang-format off
 constexpr GroupRule kRules[] = {
-    /*   < 1 */ {"time in the remarks after COR", TestRemarkTime, ApplyRemarkTime, "C"},
+    /*   < 1 */ {"time in the remarks after COR", TestRemarkTime, ApplyRemarkTime, "C", kRemarks},
     /*      1 */ {"correction", TestCorrection, ApplyCorrection, "C"},
     /*      2 */ {"vertical visibility", TestVerticalVisibility, ApplyVerticalVisibility, "V"},
     /*      3 */ {"extreme rain rate", TestExtremeRainRate, ApplyExtremeRainRate, "R"},
@@ -58,14 +60,14 @@ constexpr GroupRule kRules[] = {
     /*     29 */ {"forecast", TestForecast, ApplyForecast, "F"},
     /*     30 */ {"phenomenon with location", TestPhenomenonWithLocation, ApplyPhenomenonWithLocation, "CTV"},
     /* PROBnn */ {"probability", TestProbability, ApplyProbability, "P"},
-    /*  < 31 */ {"weather begin and end times", TestWeatherTimes, ApplyWeatherTimes, "-+ABCDEFGHIJKLMNOPQRSTUVWXYZ"},
-    /*  < 31 */ {"remark word", TestRemarkWord, ApplyRemarkWord, ""},
-    /*  < 31 */ {"sensor out of service", TestSensorOut, ApplySensorOut, ""},
+    /*  < 31 */ {"weather begin and end times", TestWeatherTimes, ApplyWeatherTimes, "-+ABCDEFGHIJKLMNOPQRSTUVWXYZ", kRemarks},
+    /*  < 31 */ {"remark word", TestRemarkWord, ApplyRemarkWord, "", kRemarks},
+    /*  < 31 */ {"sensor out of service", TestSensorOut, ApplySensorOut, "", kRemarks},
     /*     31 */ {"present weather", TestPresentWeather, ApplyPresentWeather, "-+ABCDEFGHIJKLMNOPQRSTUVWXYZ"},
     /*     32 */ {"validity period", TestValidityPeriod, ApplyValidityPeriod, "0123456789"},
     /*     33 */ {"from-time", TestFromTime, ApplyFromTime, "F"},
     /*     34 */ {"maximum wind", TestMaximumWind, ApplyMaximumWind, "M"},
-    /*  < 35 */ {"aircraft report", TestAircraftReport, ApplyAircraftReport, ""},
+    /*  < 35 */ {"aircraft report", TestAircraftReport, ApplyAircraftReport, "", kRemarks},
     /*     35 */ {"intensity word", TestIntensityWord, ApplyIntensityWord, "FHM"},
     /* > 35 */  {"automatic report", TestAutomaticReport, ApplyAutomaticReport, "A"},
     /* > 35 */  {"missing report", TestMissingReport, ApplyMissingReport, "N"},
@@ -80,24 +82,24 @@ constexpr GroupRule kRules[] = {
     /* > 35 */  {"trend time", TestTrendTime, ApplyTrendTime, "TA"},
     /* > 35 */  {"temperature forecast", TestTemperatureForecast, ApplyTemperatureForecast, "T"},
     /* > 35 */  {"lowest altimeter setting", TestLowestAltimeter, ApplyLowestAltimeter, "Q"},
-    /* > 35 */  {"automated station type", TestStationType, ApplyStationType, ""},
-    /* > 35 */  {"numbered remark", TestNumberedRemark, ApplyNumberedRemark, ""},
+    /* > 35 */  {"automated station type", TestStationType, ApplyStationType, "", kRemarks},
+    /* > 35 */  {"numbered remark", TestNumberedRemark, ApplyNumberedRemark, "", kRemarks},
     /* > 35 */  {"missing value", TestMissingValue, ApplyMissingValue, "M"},
-    /* > 35 */  {"peak wind", TestPeakWind, ApplyPeakWind, "P"},
-    /* > 35 */  {"wind shift", TestWindShift, ApplyWindShift, "W"},
-    /* > 35 */  {"lenticular cloud", TestLenticularCloud, ApplyLenticularCloud, ""},
-    /* > 35 */  {"tower or surface visibility", TestSiteVisibility, ApplySiteVisibility, ""},
-    /* > 35 */  {"visibility remark", TestVisibilityRemark, ApplyVisibilityRemark, "V"},
-    /* > 35 */  {"ceiling remark", TestCeilingRemark, ApplyCeilingRemark, "C"},
-    /* > 35 */  {"variable sky", TestVariableSky, ApplyVariableSky, ""},
-    /* > 35 */  {"lightning", TestLightning, ApplyLightning, ""},
-    /* > 35 */  {"volcanic ash cloud", TestVolcanicAshCloud, ApplyVolcanicAshCloud, "V"},
-    /* > 35 */  {"phenomenon near or far", TestPhenomenonNearOrFar, ApplyPhenomenonNearOrFar, "CTV"},
-    /* > 35 */  {"phenomenon continued", TestPhenomenonContinued, ApplyPhenomenonContinued, "A"},
-    /* > 35 */  {"lone direction", TestLoneDirection, ApplyLoneDirection, ""},
-    /* > 35 */  {"lone movement", TestLoneMovement, ApplyLoneMovement, ""},
-    /* > 35 */  {"plain-language phrase", TestRemarkPhrase, ApplyRemarkPhrase, "S"},
-    /* > 35 */  {"time in the remarks", TestRemarkTime, ApplyRemarkTime, "AFBTO"},
+    /* > 35 */  {"peak wind", TestPeakWind, ApplyPeakWind, "P", kRemarks},
+    /* > 35 */  {"wind shift", TestWindShift, ApplyWindShift, "W", kRemarks},
+    /* > 35 */  {"lenticular cloud", TestLenticularCloud, ApplyLenticularCloud, "", kRemarks},
+    /* > 35 */  {"tower or surface visibility", TestSiteVisibility, ApplySiteVisibility, "", kRemarks},
+    /* > 35 */  {"visibility remark", TestVisibilityRemark, ApplyVisibilityRemark, "V", kRemarks},
+    /* > 35 */  {"ceiling remark", TestCeilingRemark, ApplyCeilingRemark, "C", kRemarks},
+    /* > 35 */  {"variable sky", TestVariableSky, ApplyVariableSky, "", kRemarks},
+    /* > 35 */  {"lightning", TestLightning, ApplyLightning, "", kRemarks},
+    /* > 35 */  {"volcanic ash cloud", TestVolcanicAshCloud, ApplyVolcanicAshCloud, "V", kRemarks},
+    /* > 35 */  {"phenomenon near or far", TestPhenomenonNearOrFar, ApplyPhenomenonNearOrFar, "CTV", kRemarks},
+    /* > 35 */  {"phenomenon continued", TestPhenomenonContinued, ApplyPhenomenonContinued, "A", kRemarks},
+    /* > 35 */  {"lone direction", TestLoneDirection, ApplyLoneDirection, "", kRemarks},
+    /* > 35 */  {"lone movement", TestLoneMovement, ApplyLoneMovement, "", kRemarks},
+    /* > 35 */  {"plain-language phrase", TestRemarkPhrase, ApplyRemarkPhrase, "S", kRemarks},
+    /* > 35 */  {"time in the remarks", TestRemarkTime, ApplyRemarkTime, "AFBTO", kRemarks},
     /* > 35 */  {"airfield closed by snow", TestRunwayState, ApplyRunwayState, "S"},
     /*     36 */ {"anything else", TestAnythingElse, ApplyAnythingElse, ""},
 };
@@ -123,17 +125,21 @@ struct RuleCalls {
 };
 
 // For each first byte, the rules that may take a group starting with it, in table
-// order: a group is tried against a handful of rules rather than all of them.
+// order, outside the remarks and in them: a group is tried against a handful of rules
+// rather than all of them, and the body of a report never against the remarks' own.
 struct RulesByFirstByte {
-  std::array<std::vector<RuleCalls>, 256> rules;
+  std::array<std::vector<RuleCalls>, 256> outsideRemarks;
+  std::array<std::vector<RuleCalls>, 256> inRemarks;
 
   RulesByFirstByte() {
-    for (std::size_t byte = 0; byte < rules.size(); ++byte) {
+    for (std::size_t byte = 0; byte < outsideRemarks.size(); ++byte) {
       for (const GroupRule& rule : kRules) {
-        if (rule.firstBytes.empty() ||
-            rule.firstBytes.find(static_cast<char>(byte)) != std::string_view::npos) {
-          rules[byte].push_back({rule.test, rule.apply});
+        if (!rule.firstBytes.empty() &&
+            rule.firstBytes.find(static_cast<char>(byte)) == std::string_view::npos) {
+          continue;
         }
+        inRemarks[byte].push_back({rule.test, rule.apply});
+        if (rule.place == RulePlace::Anywhere) outsideRemarks[byte].push_back({rule.test, rule.apply});
       }
     }
   }
@@ -142,17 +148,20 @@ struct RulesByFirstByte {
 // Built when the program starts, before any report is decoded.
 const RulesByFirstByte kRulesByFirstByte;
 
-// The rules, in table order, whose test may hold for `group`, judged by its first byte.
-std::span<const RuleCalls> RulesForGroup(std::string_view group) {
+// The rules, in table order, whose test may hold for the context's group, judged by
+// its first byte and by whether it stands in the remarks.
+std::span<const RuleCalls> RulesForGroup(const DecodeContext& context) {
+  const std::string_view group = context.Group();
   // Groups are never empty; an empty one is tried against the rules for any byte.
   const auto first = static_cast<unsigned char>(group.empty() ? '\0' : group.front());
-  return kRulesByFirstByte.rules[first];
+  return context.inRemarks ? kRulesByFirstByte.inRemarks[first]
+                           : kRulesByFirstByte.outsideRemarks[first];
 }
 
 }  // namespace
 
 void DecodeGroup(DecodeContext& context) {
-  for (const RuleCalls& rule : RulesForGroup(context.Group())) {
+  for (const RuleCalls& rule : RulesForGroup(context)) {
     if (rule.test(context)) {
       rule.apply(context);
       return;
