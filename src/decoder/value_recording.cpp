@@ -81,7 +81,8 @@ std::optional<UtcMinutes> ValidityEnd(const TafValues& taf) {
 const NearbyMonths* IssueMonthsOf(DecodeContext& c) {
   const std::optional<UtcMinutes>& issued = TafOf(c).issued;
   if (!issued) return nullptr;
-  if (!c.issueMonths) c.issueMonths.emplace(*issued);
+  // The issue is the time line's, whose date the context has read.
+  if (!c.issueMonths) c.issueMonths.emplace(*issued, c.TimeLine());
   return &*c.issueMonths;
 }
 

@@ -34,13 +34,7 @@ int DaysFromCivil(int year, int month, int day) {
   return era * kDaysPerEra + dayOfEra - kDaysFromEraStartTo1970;
 }
 
-struct CivilDate {
-  int year;
-  int month;
-  int day;
-};
-
-CivilDate CivilFromDays(int daysSince1970) {
+CivilTime CivilFromDays(int daysSince1970) {
   const int z = daysSince1970 + kDaysFromEraStartTo1970;
   const int era = (z >= 0 ? z : z - (kDaysPerEra - 1)) / kDaysPerEra;
   const int dayOfEra = z - era * kDaysPerEra;
@@ -50,7 +44,7 @@ CivilDate CivilFromDays(int daysSince1970) {
   const int day = dayOfYear - (153 * shiftedMonth + 2) / 5 + 1;
   const int month = shiftedMonth < 10 ? shiftedMonth + 3 : shiftedMonth - 9;
   const int year = yearOfEra + era * kYearsPerEra + (month <= 2 ? 1 : 0);
-  return {year, month, day};
+  return {year, month, day, 0, 0};
 }
 
 int DaysSince1970(UtcMinutes time) {
@@ -115,13 +109,15 @@ UtcMinutes NearestOfDayHourFrom(int day, int hour, UtcMinutes anchor, int anchor
 }
 
 NearbyMonths::NearbyMonths(UtcMinutes anchor)
-    : m_anchor(anchor), m_anchorDay(std::chrono::floor<days>(anchor)) {
-  const CivilDate date = CivilFromDays(DaysSince1970(anchor));
-  m_dayOfMonth = date.day;
-  m_daysInMonthBefore = DaysInMonthAround(date.year, date.month, -1);
-  m_daysInMonth = DaysInMonth(date.year, date.month);
-  m_daysInNextMonth = DaysInMonthAround(date.year, date.month, 1);
-}
+    : NearbyMonths(anchor, CivilFromDays(DaysSince1970(anchor))) {}
+
+NearbyMonths::NearbyMonths(UtcMinutes anchor, const CivilTime& anchorDate)
+    : m_anchor(anchor),
+      m_anchorDay(std::chrono::floor<days>(anchor)),
+      m_dayOfMonth(anchorDate.day),
+      m_daysInMonthBefore(DaysInMonthAround(anchorDate.year, anchorDate.month, -1)),
+      m_daysInMonth(DaysInMonth(anchorDate.year, anchorDate.month)),
+      m_daysInNextMonth(DaysInMonthAround(anchorDate.year, anchorDate.month, 1)) {}
 
 int NearbyMonths::DaysInMonthOf(UtcMinutes time) const {
   const std::chrono::sys_days monthStart = m_anchorDay - days(m_dayOfMonth - 1);
@@ -174,7 +170,7 @@ std::optional<UtcMinutes> ClockTimeFrom(int hour, int minute, UtcMinutes anchor)
 
 std::string IsoUtc(UtcMinutes time) {
   const auto dayStart = std::chrono::floor<days>(time);
-  const CivilDate date = CivilFromDays(DaysSince1970(time));
+  const CivilTime date = CivilFromDays(DaysSince1970(time));
   const std::chrono::hh_mm_ss clock{time - dayStart};
   std::string text;
   text.reserve(20);

@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "translators/japan_time.hpp"
+
 namespace aerolume {
 
 // Report times are whole minutes of UTC.
@@ -48,6 +50,9 @@ inline std::optional<UtcMinutes> NearestDayHourFrom(int day, int hour, UtcMinute
 class NearbyMonths {
  public:
   explicit NearbyMonths(UtcMinutes anchor);
+  // The same for an anchor whose UTC date is known already, as a report's issue is from
+  // its time line: the date is not worked out again from the time.
+  NearbyMonths(UtcMinutes anchor, const CivilTime& anchorDate);
   std::optional<UtcMinutes> NearestDayHour(int day, int hour) const {
     if (!IsDayHour(day, hour)) return std::nullopt;
     return NearestOfDayHour(day, hour);

@@ -10,6 +10,8 @@
 #include <optional>
 #include <string>
 
+#include "translators/japan_time.hpp"
+
 namespace aerolume {
 namespace {
 
@@ -121,9 +123,10 @@ TEST(UtcCalendar, AgreesWithTheLibraryDayByDay) {
     ASSERT_EQ(UtcOfTimeLine(line), time) << line;
     ASSERT_EQ(IsoUtc(time).substr(0, 10), std::string(line, 10).replace(4, 1, "-").replace(7, 1, "-"))
         << line;
-    ASSERT_EQ(NearbyMonths(time).DaysInMonthOf(time),
-              static_cast<int>(static_cast<unsigned>((date.year() / date.month() / last).day())))
-        << line;
+    const int monthDays =
+        static_cast<int>(static_cast<unsigned>((date.year() / date.month() / last).day()));
+    ASSERT_EQ(NearbyMonths(time).DaysInMonthOf(time), monthDays) << line;
+    ASSERT_EQ(NearbyMonths(time, ReadTimeLine(line)).DaysInMonthOf(time), monthDays) << line;
   }
 }
 
