@@ -36,6 +36,10 @@ std::optional<std::string> Format(const TimeRangeCase& c) {
   return std::nullopt;
 }
 
+void PrintTo(const TimeRangeCase& c, std::ostream* out) {
+  *out << c.group << " against " << c.timeLine;
+}
+
 class TimeRangeJapanTimeTest : public testing::TestWithParam<TimeRangeCase> {};
 
 TEST_P(TimeRangeJapanTimeTest, ShowsTheUtcGroupInJapanTime) {
