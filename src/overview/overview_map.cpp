@@ -13,6 +13,7 @@
 #include "geography/japan_coasts.hpp"
 #include "overview/label_placement.hpp"
 #include "overview/station_tooltip.hpp"
+#include "wind/category_colour.hpp"
 
 namespace aerolume {
 
@@ -52,19 +53,10 @@ OverviewMap::OverviewMap(QWidget* parent) : QWidget(parent) {
 }
 
 QColor OverviewMap::CategoryColour(FlightCategory category) {
-  switch (category) {
-    case FlightCategory::Vfr:
-      return QColor(0x1a, 0x9e, 0x3a);
-    case FlightCategory::Mvfr:
-      return QColor(0x1f, 0x5f, 0xd6);
-    case FlightCategory::Ifr:
-      return QColor(0xd6, 0x1f, 0x1f);
-    case FlightCategory::Lifr:
-      return QColor(0xc0, 0x1f, 0xc0);
-    case FlightCategory::Unknown:
-      break;
-  }
-  return QColor(0x80, 0x80, 0x80);
+  // The program's one palette, as the badge and the history use it; grey for a station
+  // whose category is not known, which the map still draws.
+  const QColor colour = aerolume::CategoryColour(category);
+  return colour.isValid() ? colour : QColor(0x80, 0x80, 0x80);
 }
 
 void OverviewMap::SetOverview(const StationOverview* overview, UtcMinutes now) {
